@@ -1,0 +1,12 @@
+# Tests of the Windows build run under Wine, in a prefix of this build tree.
+set(KELVARIN_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+configure_file(${CMAKE_SOURCE_DIR}/cmake/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh @ONLY
+               FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+                                WORLD_READ WORLD_EXECUTE)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run.sh)
+
+set(KELVARIN_WINE_SESSION ${CMAKE_SOURCE_DIR}/tools/wine-session.sh ${KELVARIN_WINEPREFIX})
+add_test(NAME wine_session_start COMMAND ${KELVARIN_WINE_SESSION} start)
+add_test(NAME wine_session_stop COMMAND ${KELVARIN_WINE_SESSION} stop)
+set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine)
+set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine)
