@@ -86,9 +86,13 @@ void PanelCommands::ToggleBit(PinRegister reg, uint8_t mask) {
     WritePort(static_cast<uint16_t>(m_port.base + field.portOffset), value);
 }
 
-void PanelCommands::OnToggleDataBit(uint8_t mask) { ToggleBit(PinRegister::Data, mask); }
+void PanelCommands::OnToggleDataBit(uint8_t mask) {
+    ToggleBit(PinRegister::Data, mask);
+}
 
-void PanelCommands::OnToggleControlBit(uint8_t mask) { ToggleBit(PinRegister::Control, mask); }
+void PanelCommands::OnToggleControlBit(uint8_t mask) {
+    ToggleBit(PinRegister::Control, mask);
+}
 
 bool PanelCommands::OnPinButton(int id) {
     const PinRow* row = FindPinButton(id);

@@ -12,14 +12,14 @@
 enum class PinRegister { Data, Status, Control, Ground };
 
 struct PinRow {
-    int pin;              // connector pin, 1..25
-    PinRegister reg;      // the register whose bit drives it; Ground is fixed low
-    int bit;              // bit number in that register
-    int indicatorId;      // button (data, control) or picture (status, ground)
-    bool inverted;        // the port hardware inverts the line: a set bit is low
+    int pin;                // connector pin, 1..25
+    PinRegister reg;        // the register whose bit drives it; Ground is fixed low
+    int bit;                // bit number in that register
+    int indicatorId;        // button (data, control) or picture (status, ground)
+    bool inverted;          // the port hardware inverts the line: a set bit is low
     std::string_view label; // the signal name drawn in its images
-    int imageHigh;        // green image for a high level; 0 for ground pins
-    int imageLow;         // red image for a low level, also the starting image
+    int imageHigh;          // green image for a high level; 0 for ground pins
+    int imageLow;           // red image for a low level, also the starting image
 };
 
 // Rows in the order the indicators are updated: Data bits 0..7, Status bits

@@ -8,4 +8,6 @@ const RegisterField kRegisterFields[3] = {
     {PinRegister::Control, IDC_DCR_HEX, IDC_DCR_BIN, 2},
 };
 
-const RegisterField& FieldOf(PinRegister reg) { return kRegisterFields[static_cast<int>(reg)]; }
+const RegisterField& FieldOf(PinRegister reg) {
+    return kRegisterFields[static_cast<int>(reg)];
+}

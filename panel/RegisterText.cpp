@@ -15,7 +15,9 @@ std::wstring FormatDigits(uint32_t value, unsigned bitsPerDigit) {
     return std::wstring(first, end);
 }
 
-bool IsBlank(wchar_t c) { return c == L' ' || (c >= L'\t' && c <= L'\r'); }
+bool IsBlank(wchar_t c) {
+    return c == L' ' || (c >= L'\t' && c <= L'\r');
+}
 
 int HexDigitValue(wchar_t c) {
     if (c >= L'0' && c <= L'9')
@@ -29,9 +31,13 @@ int HexDigitValue(wchar_t c) {
 
 } // namespace
 
-std::wstring FormatHex(uint32_t value) { return FormatDigits(value, 4); }
+std::wstring FormatHex(uint32_t value) {
+    return FormatDigits(value, 4);
+}
 
-std::wstring FormatBinary(uint32_t value) { return FormatDigits(value, 1); }
+std::wstring FormatBinary(uint32_t value) {
+    return FormatDigits(value, 1);
+}
 
 uint32_t ParseHex(std::wstring_view text) {
     size_t i = 0;

@@ -23,4 +23,6 @@ std::wstring FormatBinary(uint32_t value);
 uint32_t ParseHex(std::wstring_view text);
 
 // True only for the empty text; blanks are not empty.
-inline bool IsTextEmpty(std::wstring_view text) { return text.empty(); }
+inline bool IsTextEmpty(std::wstring_view text) {
+    return text.empty();
+}

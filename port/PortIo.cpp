@@ -4,7 +4,9 @@
 Inp32Proc g_pfnInp32 = nullptr;
 Out32Proc g_pfnOut32 = nullptr;
 
-bool IsPortIoBound() { return g_pfnInp32 != nullptr && g_pfnOut32 != nullptr; }
+bool IsPortIoBound() {
+    return g_pfnInp32 != nullptr && g_pfnOut32 != nullptr;
+}
 
 uint8_t ReadPort(uint16_t port) {
     return static_cast<uint8_t>(g_pfnInp32(static_cast<short>(port)));

@@ -40,10 +40,18 @@ struct ParallelPort {
 };
 
 // Register port numbers: 16-bit sums, so base 0xFFFF wraps to 0x0000.
-constexpr uint16_t DataPort(uint32_t base) { return static_cast<uint16_t>(base); }
-constexpr uint16_t StatusPort(uint32_t base) { return static_cast<uint16_t>(base + 1); }
-constexpr uint16_t ControlPort(uint32_t base) { return static_cast<uint16_t>(base + 2); }
-constexpr uint16_t EcrPort(uint32_t ext) { return static_cast<uint16_t>(ext + 2); }
+constexpr uint16_t DataPort(uint32_t base) {
+    return static_cast<uint16_t>(base);
+}
+constexpr uint16_t StatusPort(uint32_t base) {
+    return static_cast<uint16_t>(base + 1);
+}
+constexpr uint16_t ControlPort(uint32_t base) {
+    return static_cast<uint16_t>(base + 2);
+}
+constexpr uint16_t EcrPort(uint32_t ext) {
+    return static_cast<uint16_t>(ext + 2);
+}
 
 // True once both entry points are bound; no access may happen before.
 bool IsPortIoBound();

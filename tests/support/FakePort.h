@@ -22,8 +22,12 @@ struct PortAccess {
     }
 };
 
-inline PortAccess In(uint16_t port, uint16_t value) { return {false, port, value}; }
-inline PortAccess Out(uint16_t port, uint16_t value) { return {true, port, value}; }
+inline PortAccess In(uint16_t port, uint16_t value) {
+    return {false, port, value};
+}
+inline PortAccess Out(uint16_t port, uint16_t value) {
+    return {true, port, value};
+}
 
 std::string ToString(const PortAccess& a);
 
@@ -48,4 +52,6 @@ private:
 };
 
 // So that GoogleTest prints accesses readably.
-inline void PrintTo(const PortAccess& a, std::ostream* os) { *os << ToString(a); }
+inline void PrintTo(const PortAccess& a, std::ostream* os) {
+    *os << ToString(a);
+}

@@ -60,8 +60,8 @@ TEST(RegisterText, ParsesLikeA32BitWcstoulWithRadix16) {
         {L"+-1", 0},
         {L"- 1", 0},
         {L"ffffffff", 0xFFFFFFFF},
-        {L"100000000", 0xFFFFFFFF},     // beyond 32 bits
-        {L"-100000000", 0xFFFFFFFF},    // beyond 32 bits, the sign does not matter
+        {L"100000000", 0xFFFFFFFF},  // beyond 32 bits
+        {L"-100000000", 0xFFFFFFFF}, // beyond 32 bits, the sign does not matter
         {L"123456789abcdef0", 0xFFFFFFFF},
         {L"0000000000000000000001", 1}, // leading zeros are no overflow
         {L"\x0661\x0662", 0},           // Arabic-Indic digits are not hexadecimal
