@@ -9,6 +9,8 @@ jobs=$(nproc)
 "$root/tools/setup.sh" || exit 1
 
 failed=0
+# Reports of an earlier run must not count for this one.
+rm -rf "$build/logs"
 # step NAME COMMAND...: runs a step with its output in a log, shown on failure.
 step() {
     name=$1
@@ -30,6 +32,10 @@ step native-configure cmake -S "$root" -B "$native" -DCMAKE_BUILD_TYPE=Debug -DK
 step native-build cmake --build "$native" -j "$jobs"
 step native-tests ctest --test-dir "$native" --output-on-failure -j "$jobs" \
     --output-junit "$build/logs/native-junit.xml"
+grep -h "^model check:" "$native/Testing/Temporary/LastTest.log" 2>/dev/null
+# A short libFuzzer run of every harness (tools/fuzz.sh runs long ones).
+step fuzz-short "$root/tools/fuzz.sh" 5
+grep -h "^fuzz " "$build/logs/fuzz-short.log" 2>/dev/null
 
 windows="$build/windows"
 step windows-configure cmake -S "$root" -B "$windows" -DCMAKE_BUILD_TYPE=Release \
@@ -43,8 +49,9 @@ step windows-build-and-tests xvfb-run -a -s "-screen 0 1024x768x24" sh -c "
 
 # One closing line for both builds, from the JUnit reports.
 total() {
-    sed -n "s/.*<testsuite[^>]* $1=\"\([0-9]*\)\".*/\1/p" "$build/logs/"*-junit.xml 2>/dev/null |
-        awk '{ n += $1 } END { print n + 0 }'
+    for report in "$build/logs/"*-junit.xml; do
+        [ -f "$report" ] && head -n 12 "$report" | sed -n "s/^[[:space:]]*$1=\"\([0-9]*\)\".*/\1/p"
+    done | awk '{ n += $1 } END { print n + 0 }'
 }
 tests=$(total tests)
 failures=$(( $(total failures) + $(total errors) ))

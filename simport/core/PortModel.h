@@ -1,0 +1,74 @@
+// The simulated PC parallel port: its registers, its modes and the device on
+// its cable, as plain data and pure functions. Every process that uses the
+// simulator sees one PortState, kept in the shared section.
+//
+// Registers (B = base, all sums 16-bit, so they wrap at 0xFFFF):
+//   B          Data     writes latch the output lines; a read returns the
+//                       latch while the port drives the lines, else the
+//                       levels the device puts on them
+//   B + 1      Status   bits 3..7 the input pins 15, 13, 12, 10, 11 (bit 7
+//                       inverted), bits 0..2 read 1; writes ignored
+//   B + 2      Control  bits 0..5 read back, bits 6..7 read 1
+//   B + 0x402  ECR      mode field 7..5 and bits 4..2 read back, bit 1 (FIFO
+//                       full) reads 0, bit 0 (FIFO empty) reads 1; absent on
+//                       the model without ECR
+// Every other port number is an empty bus: reads 0xFF, ignores writes.
+#pragma once
+
+#include <cstdint>
+
+namespace portsim {
+
+enum class Device : uint8_t {
+    None = 0,     // nothing on the cable: the input pins idle high
+    Loopback = 1, // diagnostic plug: data bits 0..4 drive pins 15, 13, 12, 10, 11
+    External = 2, // levels set from outside (another process, the tool)
+};
+
+constexpr uint16_t kDefaultBase = 0x378;
+constexpr uint16_t kEcrOffset = 0x402; // ECR = base + 0x400 (ECP registers) + 2
+constexpr uint8_t kEmptyBus = 0xFF;
+
+// Levels of the five input pins in their Status bit positions, 1 = high.
+constexpr uint8_t kInputPinMask = 0xF8;
+constexpr uint8_t kAllInputPinsHigh = kInputPinMask;
+
+constexpr uint8_t kControlDirection = 0x20; // Control bit 5: 1 turns the data drivers off
+constexpr uint8_t kEcrPowerOn = 0x35;       // byte mode, FIFO empty: as a probed port is left
+constexpr uint8_t kControlPowerOn = 0x0C;   // initialise high, select in asserted
+constexpr uint8_t kEcrModeByte = 1;         // ECR mode field values (bits 7..5)
+constexpr uint8_t kEcrModeEcp = 3;
+constexpr uint8_t kEcrModeEpp = 4;
+
+struct PortState {
+    uint16_t base;
+    uint8_t hasEcr; // 1: ECP port with an ECR at base + 0x402; 0: no ECR
+    Device device;
+    uint8_t data;       // output latch
+    uint8_t control;    // as last written
+    uint8_t ecr;        // as last written (reads force bits 1 and 0)
+    uint8_t pinLevels;  // External device: input pin levels, kInputPinMask bits
+    uint8_t deviceData; // External device: the data-line levels it drives
+};
+
+// The state of a port just after power-on with this configuration.
+PortState PowerOnState(uint16_t base, bool hasEcr, Device device);
+
+uint8_t ReadRegister(const PortState& port, uint16_t number);
+void WriteRegister(PortState& port, uint16_t number, uint8_t value);
+
+// The ECR mode field (bits 7..5) in effect: the model without ECR behaves
+// as a PS/2 (byte mode) port.
+uint8_t EffectiveMode(const PortState& port);
+
+// True while the port drives the data lines from its latch.
+bool DriversOn(const PortState& port);
+
+// Levels on the five input pins at this moment.
+uint8_t InputPinLevels(const PortState& port);
+
+// The Status bit (3..7) of an input pin, or -1 if the pin is not one of 15,
+// 13, 12, 10, 11.
+int StatusBitOfPin(int pin);
+
+} // namespace portsim

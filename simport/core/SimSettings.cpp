@@ -1,0 +1,120 @@
+#include "core/SimSettings.h"
+
+#include <cwctype>
+
+namespace portsim {
+
+namespace {
+
+std::wstring_view Trim(std::wstring_view text) {
+    const auto isSpace = [](wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r'; };
+    while (!text.empty() && isSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isSpace(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::wstring Lower(std::wstring_view text) {
+    std::wstring lower(text);
+    for (wchar_t& c : lower)
+        c = static_cast<wchar_t>(std::towlower(c));
+    return lower;
+}
+
+void Note(SimSettings& settings, std::wstring_view origin, std::wstring_view problem) {
+    settings.notes.append(origin).append(L": ").append(problem).append(L"\n");
+}
+
+} // namespace
+
+std::optional<uint16_t> ParseHexPort(std::wstring_view text) {
+    text = Trim(text);
+    if (text.size() > 2 && text[0] == L'0' && (text[1] == L'x' || text[1] == L'X'))
+        text.remove_prefix(2);
+    if (text.empty() || text.size() > 4)
+        return std::nullopt;
+    uint16_t value = 0;
+    for (const wchar_t c : text) {
+        if (!std::iswxdigit(c))
+            return std::nullopt;
+        const int digit = c <= L'9' ? c - L'0' : (std::towlower(c) - L'a' + 10);
+        value = static_cast<uint16_t>(value * 16 + digit);
+    }
+    return value;
+}
+
+std::optional<Device> ParseDevice(std::wstring_view text) {
+    const std::wstring name = Lower(Trim(text));
+    for (const Device device : {Device::None, Device::Loopback, Device::External}) {
+        if (name == DeviceName(device))
+            return device;
+    }
+    return std::nullopt;
+}
+
+const wchar_t* DeviceName(Device device) {
+    switch (device) {
+    case Device::Loopback:
+        return L"loopback";
+    case Device::External:
+        return L"external";
+    case Device::None:
+        break;
+    }
+    return L"none";
+}
+
+void ApplySetting(SimSettings& settings, std::wstring_view key, std::wstring_view value,
+                  std::wstring_view origin) {
+    const std::wstring name = Lower(Trim(key));
+    value = Trim(value);
+    const auto reject = [&](std::wstring_view expected) {
+        Note(settings, origin,
+             name + L" '" + std::wstring(value) + L"' is not " + std::wstring(expected));
+    };
+    if (name == L"section") {
+        if (value.empty())
+            reject(L"a section name");
+        else
+            settings.section = value;
+    } else if (name == L"base") {
+        if (const auto base = ParseHexPort(value))
+            settings.base = *base;
+        else
+            reject(L"a hex port number");
+    } else if (name == L"ecr") {
+        if (value == L"1" || value == L"0")
+            settings.hasEcr = value == L"1";
+        else
+            reject(L"1 or 0");
+    } else if (name == L"device") {
+        const auto device = ParseDevice(value);
+        if (device && *device != Device::External)
+            settings.device = *device;
+        else
+            reject(L"none or loopback");
+    } else {
+        Note(settings, origin, L"unknown setting '" + name + L"'");
+    }
+}
+
+void ApplyIniText(SimSettings& settings, std::wstring_view text, std::wstring_view origin) {
+    int lineNumber = 0;
+    while (!text.empty()) {
+        const size_t end = text.find(L'\n');
+        const std::wstring_view line = Trim(text.substr(0, end));
+        text.remove_prefix(end == std::wstring_view::npos ? text.size() : end + 1);
+        ++lineNumber;
+        if (line.empty() || line[0] == L';' || line[0] == L'#' || line[0] == L'[')
+            continue;
+        const std::wstring where = std::wstring(origin) + L" line " + std::to_wstring(lineNumber);
+        const size_t equals = line.find(L'=');
+        if (equals == std::wstring_view::npos)
+            Note(settings, where, L"not a key=value line");
+        else
+            ApplySetting(settings, line.substr(0, equals), line.substr(equals + 1), where);
+    }
+}
+
+} // namespace portsim

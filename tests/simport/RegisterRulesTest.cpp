@@ -1,0 +1,174 @@
+// The register rules of the simulated port, through Inp32 and Out32 of the
+// built library.
+#include "SimTestSupport.h"
+
+#include "port/EcrMode.h"
+#include "port/LoadPortIo.h"
+
+namespace {
+
+using portsim::Device;
+
+using RegisterRules = SimPortTest;
+
+TEST_F(RegisterRules, PowerOnValues) {
+    EXPECT_EQ(m_library->In(0x378), 0x00);
+    EXPECT_EQ(m_library->In(0x379), 0x7F); // nothing attached: every input pin idles high
+    EXPECT_EQ(m_library->In(0x37A), 0xCC);
+    EXPECT_EQ(m_library->In(0x77A), 0x35);
+}
+
+TEST_F(RegisterRules, OnlyTheLowByteOfAValueReachesARegister) {
+    m_library->Out(0x378, 0x1A5);
+    EXPECT_EQ(m_library->In(0x378), 0xA5);
+    m_library->Out(0x37A, 0xFF00);
+    EXPECT_EQ(m_library->In(0x37A), 0xC0);
+    EXPECT_EQ(m_library->In(0x300), 0xFF); // 255, not -1: a register value in a short
+}
+
+// Data reads the latch while the port drives the lines; in a bidirectional
+// mode with Control bit 5 set it reads the device's levels.
+TEST_F(RegisterRules, DataReadFollowsModeAndDirection) {
+    struct Case {
+        uint8_t mode;
+        bool reverse;
+        bool readsLatch;
+    };
+    const Case cases[] = {
+        {0, false, true}, {0, true, true},  {1, false, true}, {1, true, false},
+        {2, false, true}, {2, true, true},  {3, false, true}, {3, true, false},
+        {4, false, true}, {4, true, false}, {6, true, true},  {7, true, true},
+    };
+    m_client->SetDeviceData(0x3C);
+    for (const Case& c : cases) {
+        m_library->Out(0x77A, static_cast<uint16_t>(c.mode << 5 | 0x15));
+        m_library->Out(0x37A, c.reverse ? 0x24 : 0x04);
+        m_library->Out(0x378, 0xA5);
+        EXPECT_EQ(m_library->In(0x378), c.readsLatch ? 0xA5 : 0x3C)
+            << "mode " << int(c.mode) << (c.reverse ? " reverse" : " forward");
+    }
+    m_library->Out(0x77A, 0x35);          // byte mode, reverse
+    m_client->AttachDevice(Device::None); // undriven lines float high
+    EXPECT_EQ(m_library->In(0x378), 0xFF);
+    m_library->Out(0x77A, 0x15);
+    m_client->SetEcrPresent(false); // a byte-mode port: Control bit 5 alone decides
+    EXPECT_EQ(m_library->In(0x378), 0xFF);
+    m_library->Out(0x37A, 0x04);
+    EXPECT_EQ(m_library->In(0x378), 0xA5);
+}
+
+TEST_F(RegisterRules, StatusShowsInputPinsWithBusyInverted) {
+    struct Case {
+        std::vector<std::pair<int, bool>> pins;
+        int status;
+    };
+    const Case cases[] = {
+        {{{15, false}, {13, false}, {12, false}, {10, false}, {11, false}}, 0x87},
+        {{{15, true}}, 0x8F},
+        {{{15, false}, {13, true}}, 0x97},
+        {{{13, false}, {12, true}}, 0xA7},
+        {{{12, false}, {10, true}}, 0xC7},
+        {{{10, false}, {11, true}}, 0x07},
+        {{{15, true}, {13, true}, {12, true}, {10, true}}, 0x7F},
+    };
+    for (const Case& c : cases) {
+        for (const auto& [pin, high] : c.pins)
+            EXPECT_TRUE(m_client->SetInputPin(pin, high));
+        EXPECT_EQ(m_library->In(0x379), c.status) << "after case for status " << c.status;
+    }
+    m_library->Out(0x379, 0x00); // Status is read-only
+    EXPECT_EQ(m_library->In(0x379), 0x7F);
+    for (const int pin : {1, 9, 14, 16, 25})
+        EXPECT_FALSE(m_client->SetInputPin(pin, false)) << pin;
+}
+
+TEST_F(RegisterRules, ControlKeepsSixBitsAndReadsOnesAbove) {
+    const std::pair<uint16_t, int> cases[] = {{0x00, 0xC0}, {0xFF, 0xFF}, {0x2A, 0xEA},
+                                              {0x15, 0xD5}, {0x3F, 0xFF}, {0xC0, 0xC0}};
+    for (const auto& [written, read] : cases) {
+        m_library->Out(0x37A, written);
+        EXPECT_EQ(m_library->In(0x37A), read) << "written " << written;
+    }
+}
+
+TEST_F(RegisterRules, EcrReadsBackExceptTheFifoFlags) {
+    for (int n = 0; n < 0x100; ++n) {
+        m_library->Out(0x77A, static_cast<uint16_t>(n));
+        // Bit 0 (FIFO empty) always reads 1, bit 1 (FIFO full) always 0.
+        EXPECT_EQ(m_library->In(0x77A), (n & ~0x02) | 0x01) << "written " << n;
+    }
+}
+
+// The read-back check of the program's mode switch succeeds on the ECR model
+// and fails on the model without ECR, through the program's own binding.
+TEST_F(RegisterRules, ModeSwitchReadBackDependsOnTheModel) {
+    ParallelPort port{};
+    ASSERT_EQ(LoadPortIo(&port), 0);
+    for (const uint8_t mode : {0x00, 0x20, 0x40, 0x60, 0x80}) {
+        EXPECT_EQ(SetEcrMode(0x778, mode), 0) << int(mode);
+        EXPECT_EQ(m_client->Peek(0x77A), mode | 0x15);
+    }
+    m_client->SetEcrPresent(false);
+    EXPECT_EQ(SetEcrMode(0x778, 0x20), -1);
+    EXPECT_EQ(m_library->In(0x77A), 0xFF);
+    m_client->SetEcrPresent(true); // the register kept its value meanwhile
+    EXPECT_EQ(m_library->In(0x77A), 0x95);
+    ReleasePortIo(port);
+}
+
+// Plug wiring 2-15, 3-13, 4-12, 5-10, 6-11: data bits 0..4 drive error,
+// select, paper out, acknowledge and busy.
+TEST_F(RegisterRules, LoopbackPlugFeedsDataBitsToStatus) {
+    m_client->AttachDevice(Device::Loopback);
+    m_library->Out(0x37A, 0x04); // forward
+    const std::pair<uint16_t, int> cases[] = {{0x00, 0x87}, {0x01, 0x8F}, {0x02, 0x97},
+                                              {0x04, 0xA7}, {0x08, 0xC7}, {0x10, 0x07},
+                                              {0x1F, 0x7F}, {0xE0, 0x87}, {0xF5, 0x2F}};
+    for (const auto& [data, status] : cases) {
+        m_library->Out(0x378, data);
+        EXPECT_EQ(m_library->In(0x379), status) << "data " << data;
+    }
+    m_library->Out(0x37A, 0x24); // reverse in byte mode: nothing drives, all reads high
+    EXPECT_EQ(m_library->In(0x379), 0x7F);
+    EXPECT_EQ(m_library->In(0x378), 0xFF);
+}
+
+TEST_F(RegisterRules, OtherPortsAreAnEmptyBus) {
+    const uint16_t around[] = {0x377, 0x37B, 0x37F,  0x778, 0x779,
+                               0x77B, 0x000, 0xFFFF, 0x278, 0x3BC};
+    for (const uint16_t port : around) {
+        m_library->Out(port, 0x00);
+        EXPECT_EQ(m_library->In(port), 0xFF) << std::hex << port;
+    }
+    EXPECT_EQ(m_library->In(0x378), 0x00); // writes there changed nothing
+    EXPECT_EQ(m_library->In(0x37A), 0xCC);
+    EXPECT_EQ(m_library->In(0x77A), 0x35);
+
+    m_client->SetEcrPresent(false);
+    m_library->Out(0x77A, 0x00);
+    EXPECT_EQ(m_library->In(0x77A), 0xFF);
+}
+
+// Any 16-bit base works; register numbers are 16-bit sums.
+TEST_F(RegisterRules, HighBasesAndWrappedRegisterNumbers) {
+    struct Case {
+        uint16_t base, status, control, ecr;
+    };
+    const Case cases[] = {{0x8000, 0x8001, 0x8002, 0x8402},
+                          {0xD100, 0xD101, 0xD102, 0xD502},
+                          {0xFFFF, 0x0000, 0x0001, 0x0401},
+                          {0xFC00, 0xFC01, 0xFC02, 0x0002}};
+    for (const Case& c : cases) {
+        m_client->SetBase(c.base);
+        m_library->Out(c.base, 0x5A);
+        m_library->Out(c.control, 0x01);
+        m_library->Out(c.ecr, 0x81);
+        EXPECT_EQ(m_library->In(c.base), 0x5A) << std::hex << c.base;
+        EXPECT_EQ(m_library->In(c.status), 0x7F) << std::hex << c.base;
+        EXPECT_EQ(m_library->In(c.control), 0xC1) << std::hex << c.base;
+        EXPECT_EQ(m_library->In(c.ecr), 0x81) << std::hex << c.base;
+        EXPECT_EQ(m_library->In(0x379), 0xFF) << "the old base is empty now";
+    }
+}
+
+} // namespace
