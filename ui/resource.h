@@ -2,6 +2,11 @@
 // Plain #defines only: windres and the portable panel logic both include it.
 #pragma once
 
+// Controls the code never addresses
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
+
 // Dialogs, strings, menu commands
 #define IDD_ABOUTBOX 100
 #define IDS_ABOUTBOX 101

@@ -1,0 +1,3 @@
+#include "framework/ControlContainer.h"
+
+void AfxEnableControlContainer() {}
