@@ -16,19 +16,7 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 
 "$root/tools/setup.sh"
-mkdir -p "$build/logs"
-log="$build/logs/run.log"
-if ! { cmake -S "$root" -B "$windows" -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" &&
-       cmake --build "$windows" -j "$(nproc)" --target kelvarin_runnable; } >"$log" 2>&1; then
-    tail -n 40 "$log"
-    echo "run: the Windows build failed, log: $log" >&2
-    exit 1
-fi
-if [ ! -f "$windows/bin/inpout32.dll" ]; then
-    echo "run: the simulated port library $windows/bin/inpout32.dll is not built yet;" >&2
-    echo "Kelvarin will say \"Loading inpout32 library fail.\" and have no port to work on." >&2
-fi
+"$root/tools/build-windows.sh" kelvarin_runnable
 
 session="$root/tools/wine-session.sh $windows/wineprefix"
 $session start

@@ -16,20 +16,8 @@ use=
 out=$(realpath -m "$1")
 
 "$root/tools/setup.sh"
-mkdir -p "$build/logs" "$(dirname "$out")"
-log="$build/logs/screenshot.log"
-if ! { cmake -S "$root" -B "$windows" -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" &&
-       cmake --build "$windows" -j "$(nproc)" --target KelvarinShot; } >"$log" 2>&1; then
-    tail -n 40 "$log"
-    echo "screenshot: the Windows build failed, log: $log" >&2
-    exit 1
-fi
-if [ ! -f "$windows/bin/inpout32.dll" ]; then
-    echo "screenshot: the simulated port library $windows/bin/inpout32.dll is not built yet;" >&2
-    echo "without it Kelvarin opens with the warning \"Loading inpout32 library fail.\"" >&2
-    exit 1
-fi
+mkdir -p "$(dirname "$out")"
+"$root/tools/build-windows.sh" KelvarinShot
 
 bmp="$build/screenshots/shot.bmp"
 mkdir -p "$(dirname "$bmp")"
