@@ -93,6 +93,14 @@ TEST_F(KelvarinWindow, StartsWithTheFocusOnOk) {
 }
 
 TEST_F(KelvarinWindow, ShowsEveryPinLowAndTheLegend) {
+    // The window may not have painted every indicator yet on a busy machine.
+    WaitUntil([&] {
+        for (const PinRow& row : kPinTable) {
+            if (IndicatorLevel(Item(row.indicatorId)) == Level::Unknown)
+                return false;
+        }
+        return true;
+    });
     for (const PinRow& row : kPinTable) {
         const Level shown = IndicatorLevel(Item(row.indicatorId));
         EXPECT_EQ(shown, Level::Low) << "pin " << row.pin << " shows " << LevelName(shown);

@@ -1,0 +1,136 @@
+// Starting without a usable port library: with none at all the program warns
+// once, opens its window without the About entry and never touches a port;
+// with a library that lacks Out32 it says nothing at start, releases it and
+// never reads through it. SET explains itself in both cases.
+#include <gtest/gtest.h>
+
+#include "Dialogs.h"
+#include "KelvarinTest.h"
+#include "Polling.h"
+#include "panel/PinMap.h"
+#include "ui/resource.h"
+
+namespace e2e {
+namespace {
+
+class WithoutPortLibrary : public KelvarinTest {
+protected:
+    // The window stays as it opened: defaults, empty fields, every pin low,
+    // READ and WRITE disabled.
+    void ExpectUntouchedWindow() {
+        EXPECT_EQ(m_app.Text(IDC_BASE_ADDR), L"378");
+        EXPECT_EQ(m_app.Text(IDC_EXT_ADDR), L"778");
+        EXPECT_EQ(m_app.Text(IDC_MODE), L"PS/2");
+        ExpectFields(EmptyFields());
+        ExpectLevels(StartingLevels());
+        ExpectTransferCommands(false);
+    }
+
+    // SET says the library is missing, every time, and does nothing else;
+    // the pins stay inert.
+    void ExpectSetExplainsAndNothingMoves() {
+        ASSERT_TRUE(m_app.PickMode(L"SPP"));
+        for (int press = 0; press < 2; ++press)
+            PressExpectingBoxes(IDC_SET, {kLoadFailText});
+        for (const PinRow& row : kPinTable) {
+            if (FindPinButton(row.indicatorId) != nullptr) {
+                ASSERT_TRUE(m_app.Press(row.indicatorId));
+            }
+        }
+        ExpectNoMessageBox();
+        ExpectFields(EmptyFields());
+        ExpectLevels(StartingLevels());
+        ExpectTransferCommands(false);
+    }
+
+    // The system menu's last item is not the About entry: choosing it opens
+    // no About box. (On Windows that item is Close, which ends the program;
+    // Wine adds an "About Wine" item of its own at the end.)
+    void ExpectNoAboutEntryInTheSystemMenu() {
+        ASSERT_TRUE(driver::ChooseLastSystemMenuItem(m_app.Window(), driver::kStepTimeoutMs));
+        // What the item does shows as another dialog or as the program's end.
+        HWND shown = nullptr;
+        driver::WaitUntil(
+            [&] {
+                for (HWND dialog : driver::VisibleDialogs(m_app.Pid()))
+                    if (dialog != m_app.Window())
+                        shown = dialog;
+                return shown != nullptr || !m_app.Process().IsRunning();
+            },
+            5000);
+        EXPECT_EQ(driver::FindDialog(m_app.Pid(), L"About Kelvarin"), nullptr)
+            << "the system menu has the About entry";
+        if (shown != nullptr) {
+            ::PostMessageW(shown, WM_COMMAND, IDOK, 0);
+            EXPECT_TRUE(driver::WaitForWindowGone(shown, driver::kStepTimeoutMs));
+        }
+    }
+
+    // OK ends the program; there is no library to release.
+    void ExpectOkEndsTheProgram() {
+        if (!m_app.Process().IsRunning())
+            return; // the system menu's Close ended it
+        ASSERT_TRUE(m_app.PressWithoutWaiting(IDOK));
+        ASSERT_TRUE(m_app.Process().WaitForExit(driver::kStepTimeoutMs));
+        EXPECT_EQ(m_app.Process().ExitCode(), 0u);
+    }
+
+    // Without a bound library the window's icons are not set: the caption
+    // shows no icon.
+    void ExpectNoIconInTheCaption() {
+        EXPECT_LT(m_app.CaptionIconMatch(), 0.5) << "the caption shows the program's icon";
+    }
+
+    // Nothing reached the simulated port, and the program never loaded it.
+    void ExpectThePortNeverTouched() {
+        ExpectNoAccess();
+        EXPECT_FALSE(m_bench.Record(m_app.Pid()).has_value())
+            << "the program loaded the simulated port";
+    }
+};
+
+TEST_F(WithoutPortLibrary, WarnsOnceAndNeverTouchesAPort) {
+    ASSERT_TRUE(m_bench.Open());
+    ASSERT_TRUE(m_app.Start(NoLibraryFolder()));
+    // The warning comes while the window initialises, before it shows, and
+    // has no owner.
+    const ShownBox warning = m_app.WaitForMessageBox();
+    ASSERT_NE(warning.window, nullptr) << "no warning at start";
+    ExpectBox(warning, kLoadFailText, L"Warning", nullptr);
+    EXPECT_EQ(driver::FindDialog(m_app.Pid(), L"Kelvarin"), nullptr)
+        << "the window showed before the warning was dismissed";
+    Screenshot("warning");
+    ASSERT_TRUE(m_app.Dismiss(warning));
+
+    ASSERT_TRUE(m_app.WaitForMainWindow());
+    ASSERT_TRUE(m_app.WaitsForInput());
+    ExpectNoMessageBox();
+    ExpectUntouchedWindow();
+    EXPECT_FALSE(m_app.HasModule(L"inpout32.dll"));
+    Screenshot("opened");
+
+    ExpectNoIconInTheCaption();
+    ExpectSetExplainsAndNothingMoves();
+    ExpectNoAboutEntryInTheSystemMenu();
+    ExpectOkEndsTheProgram();
+    ExpectThePortNeverTouched();
+}
+
+TEST_F(WithoutPortLibrary, Inp32OnlyLibraryIsReleasedSilentlyAndNeverRead) {
+    ASSERT_TRUE(m_bench.Open());
+    ASSERT_TRUE(m_app.Start(Inp32OnlyFolder()));
+    ASSERT_TRUE(m_app.WaitForMainWindow());
+    ASSERT_TRUE(m_app.WaitsForInput());
+    ExpectNoMessageBox();
+    EXPECT_FALSE(m_app.HasModule(L"inpout32.dll")) << "the half library was not released";
+    ExpectUntouchedWindow();
+
+    ExpectNoIconInTheCaption();
+    ExpectSetExplainsAndNothingMoves();
+    ExpectNoAboutEntryInTheSystemMenu();
+    ExpectOkEndsTheProgram();
+    ExpectThePortNeverTouched();
+}
+
+} // namespace
+} // namespace e2e
