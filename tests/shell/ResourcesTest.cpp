@@ -14,7 +14,7 @@ namespace {
 
 enum Kind { Push, DefPush, PinButton, Picture, LeftText, CentreText, Edit, Combo, Icon };
 
-struct ControlSpec {
+struct ExpectedControl {
     int id;
     Kind kind;
     const wchar_t* text;
@@ -23,7 +23,7 @@ struct ControlSpec {
 };
 
 // clang-format off
-const ControlSpec kMainDialog[] = {
+const ExpectedControl kMainDialog[] = {
     {IDOK, DefPush, L"OK", 396, 255, 50, 16},
     {IDCANCEL, Push, L"Cancel", 457, 255, 50, 16},
     {IDC_D7, PinButton, L"D7", 173, 26, 19, 16},
@@ -105,7 +105,7 @@ const ControlSpec kMainDialog[] = {
     {IDC_REFRESH, DefPush, L"Reflesh", 345, 215, 50, 16, true},
 };
 
-const ControlSpec kAboutBox[] = {
+const ExpectedControl kAboutBox[] = {
     {-1, Icon, L"", 11, 17, 20, 20},
     {-1, LeftText, L"Kelvarin Version 1.0", 40, 10, 68, 8},
     {-1, LeftText, nullptr, 40, 25, 62, 8},
@@ -153,28 +153,29 @@ std::wstring ClassName(const TemplateText& windowClass) {
 }
 
 // Checks one template item against its row; kinds decide the styles.
-void ExpectItem(const TemplateItem& item, const ControlSpec& spec, bool pictureIsBordered) {
-    SCOPED_TRACE(testing::Message() << "control " << spec.id);
-    EXPECT_EQ(item.id, spec.id);
-    EXPECT_EQ(_wcsicmp(ClassName(item.windowClass).c_str(), ClassOf(spec.kind)), 0)
+void ExpectItem(const TemplateItem& item, const ExpectedControl& expected, bool pictureIsBordered) {
+    SCOPED_TRACE(testing::Message() << "control " << expected.id);
+    EXPECT_EQ(item.id, expected.id);
+    EXPECT_EQ(_wcsicmp(ClassName(item.windowClass).c_str(), ClassOf(expected.kind)), 0)
         << "class " << std::string(item.windowClass.text.begin(), item.windowClass.text.end());
-    if (spec.kind == Icon) {
+    if (expected.kind == Icon) {
         EXPECT_EQ(item.title.ordinal, IDR_MAINFRAME);
-    } else if (spec.text != nullptr) {
-        EXPECT_EQ(item.title.text, spec.text);
+    } else if (expected.text != nullptr) {
+        EXPECT_EQ(item.title.text, expected.text);
     }
-    EXPECT_EQ(item.x, spec.x);
-    EXPECT_EQ(item.y, spec.y);
-    EXPECT_EQ(item.width, spec.width);
-    EXPECT_EQ(item.height, spec.height);
+    EXPECT_EQ(item.x, expected.x);
+    EXPECT_EQ(item.y, expected.y);
+    EXPECT_EQ(item.width, expected.width);
+    EXPECT_EQ(item.height, expected.height);
 
     const DWORD style = item.style;
     EXPECT_NE(style & WS_VISIBLE, 0u);
-    EXPECT_EQ((style & WS_DISABLED) != 0, spec.disabled);
-    const bool tabStop = spec.kind == Push || spec.kind == DefPush || spec.kind == PinButton ||
-                         spec.kind == Edit || spec.kind == Combo;
+    EXPECT_EQ((style & WS_DISABLED) != 0, expected.disabled);
+    const bool tabStop = expected.kind == Push || expected.kind == DefPush ||
+                         expected.kind == PinButton || expected.kind == Edit ||
+                         expected.kind == Combo;
     EXPECT_EQ((style & WS_TABSTOP) != 0, tabStop);
-    switch (spec.kind) {
+    switch (expected.kind) {
     case Push:
         EXPECT_EQ(style & BS_TYPEMASK, static_cast<DWORD>(BS_PUSHBUTTON));
         break;
@@ -211,14 +212,15 @@ void ExpectItem(const TemplateItem& item, const ControlSpec& spec, bool pictureI
     }
 }
 
-void ExpectTemplate(int templateId, const std::vector<ControlSpec>& specs, bool pictureIsBordered) {
+void ExpectTemplate(int templateId, const std::vector<ExpectedControl>& controls,
+                    bool pictureIsBordered) {
     DialogTemplate dialog;
     ASSERT_TRUE(ReadDialogTemplate(::GetModuleHandleW(nullptr), templateId, dialog));
     EXPECT_EQ(dialog.font, L"MS Shell Dlg");
     EXPECT_EQ(dialog.pointSize, 8);
-    ASSERT_EQ(dialog.items.size(), specs.size());
-    for (size_t i = 0; i < specs.size(); ++i)
-        ExpectItem(dialog.items[i], specs[i], pictureIsBordered);
+    ASSERT_EQ(dialog.items.size(), controls.size());
+    for (size_t i = 0; i < controls.size(); ++i)
+        ExpectItem(dialog.items[i], controls[i], pictureIsBordered);
 }
 
 TEST(Resources, MainDialogTemplateHasEveryControlInTabOrder) {
