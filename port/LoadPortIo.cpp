@@ -2,13 +2,33 @@
 
 #include <windows.h>
 
+namespace {
+
+// Some port libraries reach the ports through a kernel driver of their own
+// and export this query. Without the driver every access silently does
+// nothing, which is worse than no library at all. It takes no argument, so
+// its calling convention makes no difference to the caller.
+using DriverOpenProc = int(__stdcall*)();
+
+void WarnLoadFailed() {
+    MessageBoxW(nullptr, L"Loading inpout32 library fail.", L"Warning", MB_OK);
+}
+
+bool DriverReportedClosed(HMODULE lib) {
+    const auto isDriverOpen = reinterpret_cast<DriverOpenProc>(
+        reinterpret_cast<void*>(GetProcAddress(lib, "IsInpOutDriverOpen")));
+    return isDriverOpen != nullptr && isDriverOpen() == 0;
+}
+
+} // namespace
+
 int LoadPortIo(ParallelPort* port) {
     if (port == nullptr)
         return -1;
     HMODULE lib = LoadLibraryA("inpout32.dll");
     port->lib = lib;
     if (lib == nullptr) {
-        MessageBoxW(nullptr, L"Loading inpout32 library fail.", L"Warning", MB_OK);
+        WarnLoadFailed();
         return -1;
     }
     // The exports are looked up by their undecorated names, as the real
@@ -17,7 +37,14 @@ int LoadPortIo(ParallelPort* port) {
     if (g_pfnInp32 == nullptr)
         return -1;
     g_pfnOut32 = reinterpret_cast<Out32Proc>(reinterpret_cast<void*>(GetProcAddress(lib, "Out32")));
-    return g_pfnOut32 != nullptr ? 0 : -1;
+    if (g_pfnOut32 == nullptr)
+        return -1;
+    if (DriverReportedClosed(lib)) {
+        UnbindPortIo();
+        WarnLoadFailed();
+        return -1;
+    }
+    return 0;
 }
 
 void ReleasePortIo(ParallelPort& port) {

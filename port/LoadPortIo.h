@@ -5,7 +5,8 @@
 #include "port/PortIo.h"
 
 // Loads inpout32.dll into port->lib and binds g_pfnInp32 and g_pfnOut32.
-// Returns 0 on success, -1 on any failure. A missing library is reported in a
+// Returns 0 on success, -1 on any failure. A missing library, and a library
+// whose IsInpOutDriverOpen export says its driver is closed, are reported in a
 // "Warning" box without owner; a missing entry point is not reported. On
 // failure port->lib may still hold the library: the caller releases it.
 int LoadPortIo(ParallelPort* port);

@@ -65,6 +65,12 @@ std::wstring NoLibraryFolder() {
 std::wstring Inp32OnlyFolder() {
     return driver::ProgramFolder() + L"\\e2e\\inp32_only";
 }
+std::wstring DriverClosedFolder() {
+    return driver::ProgramFolder() + L"\\e2e\\driver_closed";
+}
+std::wstring PortDeviceFolder() {
+    return driver::ProgramFolder() + L"\\e2e\\port_device";
+}
 
 void KelvarinTest::SetUp() {
     const std::string prefix = ScreenshotPrefix();

@@ -20,10 +20,13 @@ namespace e2e {
 
 // The folders the build puts a program copy in: beside the simulated port
 // library, beside no library at all, beside a library that exports Inp32
-// but not Out32.
+// but not Out32, beside one whose driver is closed, beside the port-device
+// library.
 std::wstring SimulatedLibraryFolder();
 std::wstring NoLibraryFolder();
 std::wstring Inp32OnlyFolder();
+std::wstring DriverClosedFolder();
+std::wstring PortDeviceFolder();
 
 // The caption of the program's own message boxes: its title.
 inline constexpr wchar_t kProgramTitle[] = L"Kelvarin";

@@ -1,12 +1,15 @@
-// Starting without a usable port library: with none at all the program warns
-// once, opens its window without the About entry and never touches a port;
-// with a library that lacks Out32 it says nothing at start, releases it and
-// never reads through it. SET explains itself in both cases.
+// Starting without a usable port library: with none at all, with one whose
+// driver is closed and with the port-device library that cannot reach its
+// device, the program warns once, opens its window without the About entry
+// and never touches a port; with a library that lacks Out32 it says nothing
+// at start, releases it and never reads through it. SET explains itself in
+// every case.
 #include <gtest/gtest.h>
 
 #include "Dialogs.h"
 #include "KelvarinTest.h"
 #include "Polling.h"
+#include "ScratchFile.h"
 #include "panel/PinMap.h"
 #include "ui/resource.h"
 
@@ -87,33 +90,54 @@ protected:
         EXPECT_FALSE(m_bench.Record(m_app.Pid()).has_value())
             << "the program loaded the simulated port";
     }
+
+    // The whole start with a library that cannot be used, from the warning to
+    // OK: the library is not kept, and nothing reaches the simulated port.
+    void ExpectWarnedStartAndNothingMoves(const std::wstring& folder) {
+        ASSERT_TRUE(m_bench.Open());
+        ASSERT_TRUE(m_app.Start(folder));
+        // The warning comes while the window initialises, before it shows,
+        // and has no owner.
+        const ShownBox warning = m_app.WaitForMessageBox();
+        ASSERT_NE(warning.window, nullptr) << "no warning at start";
+        ExpectBox(warning, kLoadFailText, L"Warning", nullptr);
+        EXPECT_EQ(driver::FindDialog(m_app.Pid(), L"Kelvarin"), nullptr)
+            << "the window showed before the warning was dismissed";
+        Screenshot("warning");
+        ASSERT_TRUE(m_app.Dismiss(warning));
+
+        ASSERT_TRUE(m_app.WaitForMainWindow());
+        ASSERT_TRUE(m_app.WaitsForInput());
+        ExpectNoMessageBox();
+        ExpectUntouchedWindow();
+        EXPECT_FALSE(m_app.HasModule(L"inpout32.dll"));
+        Screenshot("opened");
+
+        ExpectNoIconInTheCaption();
+        ExpectSetExplainsAndNothingMoves();
+        ExpectNoAboutEntryInTheSystemMenu();
+        ExpectOkEndsTheProgram();
+        ExpectThePortNeverTouched();
+    }
 };
 
 TEST_F(WithoutPortLibrary, WarnsOnceAndNeverTouchesAPort) {
-    ASSERT_TRUE(m_bench.Open());
-    ASSERT_TRUE(m_app.Start(NoLibraryFolder()));
-    // The warning comes while the window initialises, before it shows, and
-    // has no owner.
-    const ShownBox warning = m_app.WaitForMessageBox();
-    ASSERT_NE(warning.window, nullptr) << "no warning at start";
-    ExpectBox(warning, kLoadFailText, L"Warning", nullptr);
-    EXPECT_EQ(driver::FindDialog(m_app.Pid(), L"Kelvarin"), nullptr)
-        << "the window showed before the warning was dismissed";
-    Screenshot("warning");
-    ASSERT_TRUE(m_app.Dismiss(warning));
+    ExpectWarnedStartAndNothingMoves(NoLibraryFolder());
+}
 
-    ASSERT_TRUE(m_app.WaitForMainWindow());
-    ASSERT_TRUE(m_app.WaitsForInput());
-    ExpectNoMessageBox();
-    ExpectUntouchedWindow();
-    EXPECT_FALSE(m_app.HasModule(L"inpout32.dll"));
-    Screenshot("opened");
+// The library's driver is closed: every access would do nothing, so it
+// counts as missing.
+TEST_F(WithoutPortLibrary, LibraryWithItsDriverClosedCountsAsMissing) {
+    ExpectWarnedStartAndNothingMoves(DriverClosedFolder());
+}
 
-    ExpectNoIconInTheCaption();
-    ExpectSetExplainsAndNothingMoves();
-    ExpectNoAboutEntryInTheSystemMenu();
-    ExpectOkEndsTheProgram();
-    ExpectThePortNeverTouched();
+// The port-device library refuses to load when its device is missing, and
+// creates no file in its place.
+TEST_F(WithoutPortLibrary, PortDeviceLibraryWithoutItsDeviceCountsAsMissing) {
+    const devport_test::ScratchFile device("e2e-missing-port.bin");
+    const devport_test::DeviceSetting setting(device.LinuxPath());
+    ExpectWarnedStartAndNothingMoves(PortDeviceFolder());
+    EXPECT_FALSE(device.Read().has_value()) << "a file took the device's place";
 }
 
 TEST_F(WithoutPortLibrary, Inp32OnlyLibraryIsReleasedSilentlyAndNeverRead) {

@@ -1,7 +1,8 @@
 // A stand-in port library for binding tests. It exports Inp32 and Out32 (and,
 // when built with PROBE_INP32_ONLY, Inp32 alone) and remembers what the last
 // call received, so tests can see exactly which port number and value crossed
-// the library boundary.
+// the library boundary. Built with PROBE_DRIVER_OPEN it also exports
+// IsInpOutDriverOpen, answering that value.
 #include <windows.h>
 
 namespace {
@@ -24,6 +25,12 @@ __declspec(dllexport) void __stdcall Out32(short port, short value) {
     g_lastPort = static_cast<unsigned short>(port);
     g_lastValue = static_cast<unsigned short>(value);
     ++g_calls;
+}
+#endif
+
+#ifdef PROBE_DRIVER_OPEN
+__declspec(dllexport) int __stdcall IsInpOutDriverOpen() {
+    return PROBE_DRIVER_OPEN;
 }
 #endif
 

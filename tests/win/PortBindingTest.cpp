@@ -1,6 +1,7 @@
-// Binding the port library for real. The same program runs in three folders:
-// beside a library exporting both entry points, beside one exporting only
-// Inp32, and beside none; each run selects its tests with --gtest_filter.
+// Binding the port library for real. The same program runs in a folder per
+// kind of library: one exporting both entry points, one exporting only Inp32,
+// two that also say whether their driver is open, and none; each run selects
+// its tests with --gtest_filter.
 #include <gtest/gtest.h>
 
 #include "MessageBoxWatcher.h"
@@ -20,6 +21,16 @@ int LoadWatched(ParallelPort& port, std::vector<SeenMessageBox>& boxes) {
     const int result = LoadPortIo(&port);
     boxes = watcher.Seen();
     return result;
+}
+
+// The one warning a failed load shows: exact text, no owner, no icon, OK.
+void ExpectSingleLoadWarning(const std::vector<SeenMessageBox>& boxes) {
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, L"Warning");
+    EXPECT_EQ(boxes[0].text, L"Loading inpout32 library fail.");
+    EXPECT_FALSE(boxes[0].hasOwner);
+    EXPECT_FALSE(boxes[0].hasIcon);
+    EXPECT_EQ(boxes[0].buttonCount, 1);
 }
 
 TEST(Binding, NullRecordFailsWithoutLoadingAnything) {
@@ -100,12 +111,33 @@ TEST(WithoutLibrary, WarnsOnceWithTheExactBox) {
     EXPECT_EQ(LoadWatched(port, boxes), -1);
     EXPECT_EQ(port.lib, nullptr);
     EXPECT_FALSE(IsPortIoBound());
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].caption, L"Warning");
-    EXPECT_EQ(boxes[0].text, L"Loading inpout32 library fail.");
-    EXPECT_FALSE(boxes[0].hasOwner);
-    EXPECT_FALSE(boxes[0].hasIcon);
-    EXPECT_EQ(boxes[0].buttonCount, 1);
+    ExpectSingleLoadWarning(boxes);
+}
+
+// A library whose driver is closed would take every access and do nothing:
+// it counts as missing, and no entry point survives the failed bind.
+TEST(WithDriverClosed, WarnsAsForAMissingLibraryAndUnbinds) {
+    ParallelPort port{};
+    std::vector<SeenMessageBox> boxes;
+    EXPECT_EQ(LoadWatched(port, boxes), -1);
+    ExpectSingleLoadWarning(boxes);
+    EXPECT_FALSE(IsPortIoBound());
+    EXPECT_EQ(g_pfnInp32, nullptr);
+    EXPECT_EQ(g_pfnOut32, nullptr);
+    ASSERT_NE(port.lib, nullptr); // the caller releases it
+    ReleasePortIo(port);
+    EXPECT_FALSE(LibraryIsLoaded());
+}
+
+TEST(WithDriverOpen, BindsSilentlyAndReachesTheLibrary) {
+    ParallelPort port{};
+    std::vector<SeenMessageBox> boxes;
+    ASSERT_EQ(LoadWatched(port, boxes), 0);
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(IsPortIoBound());
+    EXPECT_EQ(ReadPort(0x0379), 0x79);
+    ReleasePortIo(port);
+    EXPECT_FALSE(LibraryIsLoaded());
 }
 
 } // namespace

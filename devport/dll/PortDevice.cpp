@@ -1,0 +1,109 @@
+#include "devport/dll/PortDevice.h"
+
+#include <cstdio>
+
+#include "devport/core/DeviceDiagnosis.h"
+#include "devport/dll/HostFacts.h"
+
+namespace {
+
+std::string Utf8(const std::wstring& text) {
+    const int size =
+        ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    if (size <= 1)
+        return {};
+    std::string narrow(static_cast<size_t>(size), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, narrow.data(), size, nullptr, nullptr);
+    narrow.pop_back();
+    return narrow;
+}
+
+std::string ExplainOpenError(DWORD error) {
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+        return "no such file";
+    case ERROR_ACCESS_DENIED:
+        return devport::ExplainAccessDenied(
+            devport::HasRawIoCapability(ReadHostFile(L"/proc/self/status")),
+            devport::ActiveLockdown(ReadHostFile(L"/sys/kernel/security/lockdown")));
+    case ERROR_SHARING_VIOLATION:
+        return "another program holds it and shares it with no one";
+    default:
+        return "it cannot be opened (Windows error " + std::to_string(error) + ")";
+    }
+}
+
+} // namespace
+
+bool PortDevice::Open(const std::wstring& unixPath, std::string& why) {
+    const std::wstring path = devport::WinePathOf(unixPath);
+    m_name = Utf8(unixPath);
+    if (path != unixPath)
+        m_name += " (" + Utf8(path) + ")";
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        why = m_name + ": a folder, not a port device";
+        return false;
+    }
+    // Both ways or not at all: a device that takes reads but drops writes
+    // would make every write a silent no-op.
+    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        why = m_name + ": " + ExplainOpenError(::GetLastError());
+        return false;
+    }
+    m_file = file;
+    m_failureReported = false;
+    ::InitializeCriticalSection(&m_lock);
+    return true;
+}
+
+void PortDevice::Close() {
+    if (m_file == INVALID_HANDLE_VALUE)
+        return;
+    ::CloseHandle(m_file);
+    m_file = INVALID_HANDLE_VALUE;
+    ::DeleteCriticalSection(&m_lock);
+}
+
+uint8_t PortDevice::Read(uint16_t port) {
+    ::EnterCriticalSection(&m_lock);
+    uint8_t value = 0;
+    DWORD got = 0;
+    const bool done =
+        ::SetFilePointer(m_file, port, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER &&
+        ::ReadFile(m_file, &value, 1, &got, nullptr) && got == 1;
+    if (!done) {
+        value = 0xFF;
+        ReportAccessFailure("reading", port);
+    }
+    ::LeaveCriticalSection(&m_lock);
+    return value;
+}
+
+void PortDevice::Write(uint16_t port, uint8_t value) {
+    ::EnterCriticalSection(&m_lock);
+    DWORD put = 0;
+    const bool done =
+        ::SetFilePointer(m_file, port, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER &&
+        ::WriteFile(m_file, &value, 1, &put, nullptr) && put == 1;
+    if (!done)
+        ReportAccessFailure("writing", port);
+    ::LeaveCriticalSection(&m_lock);
+}
+
+void PortDevice::ReportAccessFailure(const char* access, uint16_t port) {
+    const DWORD error = ::GetLastError();
+    if (m_failureReported)
+        return;
+    m_failureReported = true;
+    char where[64];
+    std::snprintf(where, sizeof where, " port 0x%04X", port);
+    const std::string cause =
+        error == ERROR_SUCCESS ? "nothing there" : "Windows error " + std::to_string(error);
+    TellStandardError(access + std::string(where) + " of " + m_name + " failed (" + cause +
+                      "); reads that fail give 0xFF, and later failures are not reported");
+}

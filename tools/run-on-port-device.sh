@@ -1,0 +1,18 @@
+#!/bin/sh
+# Runs Kelvarin beside the port-device library, as root, in a Wine prefix of
+# root's own (Wine refuses a prefix another user owns).
+#   tools/run-on-port-device.sh PROGRAM DEVICE
+# Called by tools/run.sh --real-port.
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+[ $# -eq 2 ] || { echo "usage: $0 PROGRAM DEVICE" >&2; exit 2; }
+
+export KELVARIN_PORT_DEVICE="$2"
+home=$(getent passwd "$(id -un)" | cut -d: -f6)
+session="$root/tools/wine-session.sh $home/.cache/kelvarin/wineprefix"
+$session start
+status=0
+# The library says on standard error why it cannot reach the device.
+$session run "$1" || status=$?
+$session stop
+exit $status
