@@ -9,10 +9,5 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 
 export KELVARIN_PORT_DEVICE="$2"
 home=$(getent passwd "$(id -un)" | cut -d: -f6)
-session="$root/tools/wine-session.sh $home/.cache/kelvarin/wineprefix"
-$session start
-status=0
 # The library says on standard error why it cannot reach the device.
-$session run "$1" || status=$?
-$session stop
-exit $status
+exec "$root/tools/wine-session.sh" "$home/.cache/kelvarin/wineprefix" session "$1"

@@ -24,12 +24,7 @@ case "${1:-}" in
     fi
     "$root/tools/setup.sh"
     "$root/tools/build-windows.sh" kelvarin_runnable
-    session="$root/tools/wine-session.sh $windows/wineprefix"
-    $session start
-    status=0
-    $session run "$windows/bin/Kelvarin.exe" || status=$?
-    $session stop
-    exit $status
+    exec "$root/tools/wine-session.sh" "$windows/wineprefix" session "$windows/bin/Kelvarin.exe"
     ;;
 --real-port)
     device=${2:-/dev/port}

@@ -4,6 +4,9 @@
 #                                  leave its background services running
 #   wine-session.sh PREFIX stop    end every Wine process of that prefix
 #   wine-session.sh PREFIX run EXE [ARGS...]   run a program in that prefix
+#   wine-session.sh PREFIX session EXE [ARGS...]
+#                                  start, run the program, stop; exits with
+#                                  the program's status
 # Background services inherit the stdio of the process that boots the prefix,
 # so the session is booted with all stdio on /dev/null; otherwise CTest would
 # wait on the pipe until the wineserver exits.
@@ -31,8 +34,16 @@ run)
     shift
     exec wine "$@" </dev/null
     ;;
+session)
+    shift
+    "$0" "$prefix" start
+    status=0
+    "$0" "$prefix" run "$@" || status=$?
+    "$0" "$prefix" stop
+    exit $status
+    ;;
 *)
-    echo "usage: $0 PREFIX start|stop|run EXE [ARGS...]" >&2
+    echo "usage: $0 PREFIX start|stop|run|session [EXE [ARGS...]]" >&2
     exit 2
     ;;
 esac

@@ -18,11 +18,16 @@ namespace {
 
 PortDevice g_device;
 
+// The device the setting names, however long its path; /dev/port when the
+// setting is absent or empty.
 std::wstring ConfiguredDevice() {
-    wchar_t value[MAX_PATH];
-    const DWORD length = ::GetEnvironmentVariableW(devport::kDeviceVariable, value, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
+    const DWORD size = ::GetEnvironmentVariableW(devport::kDeviceVariable, nullptr, 0);
+    std::wstring value(size, L'\0');
+    const DWORD length =
+        size == 0 ? 0 : ::GetEnvironmentVariableW(devport::kDeviceVariable, value.data(), size);
+    if (length == 0 || length >= size)
         return devport::kDefaultDevice;
+    value.resize(length);
     return value;
 }
 
