@@ -70,6 +70,7 @@ void CKelvarinDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CKelvarinDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    m_items.clear(); // the controls of an earlier showing are gone
     m_bConfigured = 0;
     SetStartingImages(*this);
 
@@ -147,17 +148,24 @@ void CKelvarinDlg::OnCancel() {
     CDialog::OnCancel();
 }
 
+CWnd CKelvarinDlg::Item(int id) {
+    HWND& item = m_items[id];
+    if (item == nullptr)
+        item = GetDlgItem(id).m_hWnd;
+    return CWnd(item);
+}
+
 std::wstring CKelvarinDlg::GetFieldText(int id) {
-    return GetDlgItem(id).GetWindowText();
+    return Item(id).GetWindowText();
 }
 
 void CKelvarinDlg::SetFieldText(int id, const std::wstring& text) {
-    GetDlgItem(id).SetWindowText(text);
+    Item(id).SetWindowText(text);
 }
 
 void CKelvarinDlg::SetIndicatorImage(int id, int image) {
     HBITMAP bitmap = m_images.Get(image);
-    HWND indicator = GetDlgItem(id).m_hWnd;
+    HWND indicator = Item(id).m_hWnd;
     // The data and control pins are buttons; status, ground and legend are
     // pictures. An indicator that shows the image already is left as it is:
     // Wine's common-controls-6 buttons keep a copy of every bitmap handed to
@@ -174,7 +182,7 @@ void CKelvarinDlg::SetIndicatorImage(int id, int image) {
 }
 
 void CKelvarinDlg::EnableCommand(int id, bool on) {
-    GetDlgItem(id).EnableWindow(on);
+    Item(id).EnableWindow(on);
 }
 
 void CKelvarinDlg::ShowMessage(const std::wstring& text) {

@@ -4,6 +4,8 @@
 // library when it closes.
 #pragma once
 
+#include <map>
+
 #include "framework/Framework.h"
 #include "panel/PanelCommands.h"
 #include "panel/WindowOps.h"
@@ -41,6 +43,12 @@ private:
 
     // Adds the About entry, under a separator, to the system menu.
     void AddAboutToSystemMenu();
+
+    // The control with this id, looked up once: the dialog's controls live as
+    // long as it does, and under Wine every GetDlgItem is a wineserver round
+    // trip that lists all the dialog's children (a pin toggle needs 23).
+    CWnd Item(int id);
+    std::map<int, HWND> m_items;
 
     HICON m_hIcon;
 
