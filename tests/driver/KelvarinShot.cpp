@@ -12,10 +12,10 @@
 
 #include "AppProcess.h"
 #include "Dialogs.h"
+#include "PanelSteps.h"
 #include "Polling.h"
 #include "Screen.h"
 #include "panel/PinMap.h"
-#include "port/EcrMode.h"
 #include "ui/resource.h"
 
 using namespace driver;
@@ -30,21 +30,8 @@ int Fail(const char* what) {
 // Mode SPP, SET, the mode's message box dismissed, D0 clicked: the window as
 // a typical first session leaves it.
 const char* DoTypicalUse(DWORD processId, HWND dialog) {
-    int spp = -1;
-    for (int i = 0; i < 5; ++i)
-        if (kModeListOrder[i] == L"SPP")
-            spp = i;
-    if (!SelectComboEntry(Control(dialog, IDC_MODE), spp))
-        return "cannot select SPP";
-    if (!Click(Control(dialog, IDC_SET)))
-        return "cannot click SET";
-    const MessageBoxInfo box = WaitForMessageBox(processId, kStepTimeoutMs);
-    if (box.window == nullptr || box.text != L"SPP")
-        return "SET did not show the mode's message box";
-    if (!DismissMessageBox(box, kStepTimeoutMs))
-        return "the message box did not close";
-    if (!WaitUntil([&] { return IsEnabled(Control(dialog, IDC_READ)); }))
-        return "SET did not enable READ";
+    if (const char* failure = SetMode(processId, dialog, L"SPP"))
+        return failure;
     if (!Click(Control(dialog, IDC_D0)))
         return "cannot click D0";
     const PinRow* d0 = FindPinButton(IDC_D0);

@@ -10,16 +10,18 @@ constexpr DWORD kStartTimeoutMs = 30000;
 constexpr DWORD kStepTimeoutMs = 10000;
 constexpr DWORD kPollIntervalMs = 20;
 
-// Calls done() every kPollIntervalMs until it is true or timeoutMs have
-// passed; returns its last result.
-template <typename Predicate> bool WaitUntil(Predicate done, DWORD timeoutMs = kStepTimeoutMs) {
+// Calls done() every intervalMs until it is true or timeoutMs have passed;
+// returns its last result.
+template <typename Predicate>
+bool WaitUntil(Predicate done, DWORD timeoutMs = kStepTimeoutMs,
+               DWORD intervalMs = kPollIntervalMs) {
     const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
     for (;;) {
         if (done())
             return true;
         if (::GetTickCount64() >= deadline)
             return done();
-        ::Sleep(kPollIntervalMs);
+        ::Sleep(intervalMs);
     }
 }
 

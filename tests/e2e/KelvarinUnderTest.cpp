@@ -1,12 +1,12 @@
 #include "KelvarinUnderTest.h"
 
-#include <psapi.h>
 #include <tlhelp32.h>
 
 #include <algorithm>
 
 #include "Dialogs.h"
 #include "Polling.h"
+#include "ProcessFigures.h"
 #include "Printable.h"
 #include "panel/PinMap.h"
 #include "ui/resource.h"
@@ -35,42 +35,6 @@ bool Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR* re
     return answered;
 }
 
-DWORD OwnerProcess(HWND window) {
-    DWORD process = 0;
-    ::GetWindowThreadProcessId(window, &process);
-    return process;
-}
-
-struct WindowSearch {
-    DWORD processId;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectProcessWindow(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<WindowSearch*>(lParam);
-    if (OwnerProcess(window) == search->processId)
-        search->found.push_back(window);
-    return TRUE;
-}
-
-BOOL CALLBACK CollectChild(HWND child, LPARAM lParam) {
-    reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(child);
-    return TRUE;
-}
-
-// The top-level windows of a process, hidden ones too, in Z order.
-std::vector<HWND> TopLevelWindows(DWORD processId) {
-    WindowSearch search{processId, {}};
-    ::EnumWindows(&CollectProcessWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-std::vector<HWND> ChildWindows(HWND parent) {
-    std::vector<HWND> children;
-    ::EnumChildWindows(parent, &CollectChild, reinterpret_cast<LPARAM>(&children));
-    return children;
-}
-
 ShownBox DescribeBox(HWND window) {
     ShownBox box;
     box.window = window;
@@ -78,7 +42,7 @@ ShownBox DescribeBox(HWND window) {
     box.text = driver::GetText(::GetDlgItem(window, kMessageBoxTextId));
     box.owner = ::GetWindow(window, GW_OWNER);
     box.visible = ::IsWindowVisible(window) != FALSE;
-    for (HWND child : ChildWindows(window)) {
+    for (HWND child : driver::ChildWindows(window)) {
         if (!::IsWindowVisible(child))
             continue;
         const std::wstring kind = driver::ClassName(child);
@@ -121,7 +85,7 @@ driver::ScreenPixels Crop(const driver::ScreenPixels& shot, const RECT& shotRect
 // The program's message box windows, found without sending them anything.
 std::vector<HWND> MessageBoxWindows(DWORD processId) {
     std::vector<HWND> boxes;
-    for (HWND window : TopLevelWindows(processId))
+    for (HWND window : driver::TopLevelWindows(processId))
         if (driver::ClassName(window) == driver::kDialogClass &&
             ::GetDlgItem(window, kMessageBoxTextId) != nullptr)
             boxes.push_back(window);
@@ -155,17 +119,6 @@ std::vector<uint32_t> DrawIcon(HICON icon, int size, uint32_t background) {
     }
     ::DeleteDC(dc);
     return pixels;
-}
-
-PROCESS_MEMORY_COUNTERS MemoryOf(DWORD processId) {
-    PROCESS_MEMORY_COUNTERS counters{};
-    counters.cb = sizeof counters;
-    HANDLE process = ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
-    if (process != nullptr) {
-        ::GetProcessMemoryInfo(process, &counters, sizeof counters);
-        ::CloseHandle(process);
-    }
-    return counters;
 }
 
 } // namespace
@@ -345,7 +298,7 @@ double KelvarinUnderTest::CaptionIconMatch() {
 
 void KelvarinUnderTest::Screenshot(const std::string& name) {
     RECT all{};
-    for (HWND window : TopLevelWindows(Pid())) {
+    for (HWND window : driver::TopLevelWindows(Pid())) {
         if (!::IsWindowVisible(window))
             continue;
         const RECT rect = WindowRect(window);
@@ -363,25 +316,17 @@ void KelvarinUnderTest::Screenshot(const std::string& name) {
 }
 
 int KelvarinUnderTest::UserObjects() const {
-    int count = 0;
-    for (HWND window : TopLevelWindows(Pid())) {
-        count += 1 + static_cast<int>(ChildWindows(window).size());
-        count += ::GetMenu(window) != nullptr;
-    }
-    for (HWND window = nullptr;
-         (window = ::FindWindowExW(HWND_MESSAGE, window, nullptr, nullptr)) != nullptr;)
-        count += OwnerProcess(window) == Pid();
-    return count;
+    return driver::UserObjects(Pid());
 }
 
 // Private bytes: what Windows reports as PrivateUsage, which is also
 // PagefileUsage; under Wine only the latter is filled in.
 SIZE_T KelvarinUnderTest::PrivateBytes() const {
-    return MemoryOf(Pid()).PagefileUsage;
+    return driver::MemoryOf(Pid()).PagefileUsage;
 }
 
 SIZE_T KelvarinUnderTest::WorkingSet() const {
-    return MemoryOf(Pid()).WorkingSetSize;
+    return driver::MemoryOf(Pid()).WorkingSetSize;
 }
 
 bool KelvarinUnderTest::HasModule(const std::wstring& fileName) const {

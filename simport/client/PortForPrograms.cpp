@@ -1,0 +1,41 @@
+#include "client/PortForPrograms.h"
+
+#include <windows.h>
+
+#include <cwchar>
+
+namespace portsim {
+
+namespace {
+
+// A section name no other run uses, not even one of the same program started
+// again at once.
+std::wstring FreshSectionName() {
+    static int opened = 0;
+    return L"Local\\KelvarinPort-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
+           std::to_wstring(::GetTickCount64()) + L"-" + std::to_wstring(++opened);
+}
+
+} // namespace
+
+std::unique_ptr<PortSimClient> CreatePortForPrograms(SimSettings settings, std::wstring* error) {
+    settings.section = FreshSectionName();
+    // Every setting stated, so that a portsim.ini beside the programs cannot
+    // change the port.
+    wchar_t base[8];
+    std::swprintf(base, 8, L"%x", settings.base);
+    ::SetEnvironmentVariableW(L"PORTSIM_SECTION", settings.section.c_str());
+    ::SetEnvironmentVariableW(L"PORTSIM_BASE", base);
+    ::SetEnvironmentVariableW(L"PORTSIM_ECR", settings.hasEcr ? L"1" : L"0");
+    ::SetEnvironmentVariableW(L"PORTSIM_DEVICE", DeviceName(settings.device));
+
+    std::unique_ptr<PortSimClient> client = PortSimClient::OpenOrCreate(settings, error);
+    if (client && !client->Created()) {
+        if (error != nullptr)
+            *error = L"the port section " + settings.section + L" already existed";
+        return nullptr;
+    }
+    return client;
+}
+
+} // namespace portsim
