@@ -1,6 +1,8 @@
 #include "devport/core/DeviceDiagnosis.h"
 
-#include <cstdint>
+#include <algorithm>
+
+#include <cstdio>
 
 namespace devport {
 
@@ -22,7 +24,50 @@ int HexDigit(char c) {
     return -1;
 }
 
+// The decimal numbers of a line, up to its end; nothing when something else
+// stands between them.
+std::optional<std::vector<uint32_t>> NumbersOf(std::string_view line) {
+    std::vector<uint32_t> numbers;
+    size_t i = 0;
+    while (i < line.size()) {
+        if (line[i] == ' ' || line[i] == '\t') {
+            ++i;
+            continue;
+        }
+        uint64_t number = 0;
+        const size_t start = i;
+        for (; i < line.size() && line[i] >= '0' && line[i] <= '9'; ++i) {
+            number = number * 10 + static_cast<uint64_t>(line[i] - '0');
+            if (number > UINT32_MAX)
+                return std::nullopt;
+        }
+        if (i == start)
+            return std::nullopt;
+        numbers.push_back(static_cast<uint32_t>(number));
+    }
+    return numbers;
+}
+
+// The rest of the line that starts with `key`, or nothing.
+std::optional<std::string_view> LineAfter(std::string_view text, std::string_view key) {
+    for (size_t start = 0; start < text.size();) {
+        const size_t end = std::min(text.find('\n', start), text.size());
+        const std::string_view line = text.substr(start, end - start);
+        if (line.substr(0, key.size()) == key)
+            return line.substr(key.size());
+        start = end + 1;
+    }
+    return std::nullopt;
+}
+
 } // namespace
+
+ChosenDevice ChooseDevice(std::wstring_view setting) {
+    constexpr std::wstring_view prefix = kPpdevPrefix;
+    if (setting.substr(0, prefix.size()) == prefix)
+        return {std::wstring(setting.substr(prefix.size())), true};
+    return {std::wstring(setting), setting.substr(0, 12) == L"/dev/parport"};
+}
 
 std::wstring WinePathOf(std::wstring_view path) {
     const bool hasDrive = path.size() >= 2 && IsDriveLetter(path[0]) && path[1] == L':';
@@ -72,6 +117,61 @@ std::string ExplainAccessDenied(const std::optional<bool>& rawIo, std::string_vi
         return "permission denied: opening the port device needs the CAP_SYS_RAWIO capability "
                "(root has it unless a container drops it), and this process lacks it";
     return "permission denied";
+}
+
+std::optional<uint16_t> BaseAddressOf(std::string_view baseAddrText) {
+    const auto numbers = NumbersOf(baseAddrText.substr(0, baseAddrText.find('\n')));
+    if (!numbers || numbers->empty() || numbers->front() > UINT16_MAX)
+        return std::nullopt;
+    return static_cast<uint16_t>(numbers->front());
+}
+
+std::vector<uint32_t> GroupsOf(std::string_view procStatus) {
+    std::vector<uint32_t> groups;
+    // Gid: real, effective, saved, file system.
+    const auto gid = LineAfter(procStatus, "Gid:");
+    const auto ids = gid ? NumbersOf(*gid) : std::nullopt;
+    if (ids && ids->size() >= 2)
+        groups.push_back((*ids)[1]);
+    const auto supplementary = LineAfter(procStatus, "Groups:");
+    if (const auto more = supplementary ? NumbersOf(*supplementary) : std::nullopt)
+        groups.insert(groups.end(), more->begin(), more->end());
+    return groups;
+}
+
+std::string GroupName(std::string_view etcGroup, uint32_t group) {
+    // name:password:gid:members
+    for (size_t start = 0; start < etcGroup.size();) {
+        const size_t end = std::min(etcGroup.find('\n', start), etcGroup.size());
+        const std::string_view line = etcGroup.substr(start, end - start);
+        start = end + 1;
+        const size_t nameEnd = line.find(':');
+        const size_t idStart = line.find(':', nameEnd + 1);
+        if (nameEnd == std::string_view::npos || idStart == std::string_view::npos)
+            continue;
+        const auto id =
+            NumbersOf(line.substr(idStart + 1, line.find(':', idStart + 1) - idStart - 1));
+        if (id && id->size() == 1 && id->front() == group)
+            return std::string(line.substr(0, nameEnd));
+    }
+    return std::to_string(group);
+}
+
+std::string ExplainDeviceDenied(const std::string& deviceGroup, bool inGroup) {
+    if (!inGroup)
+        return "permission denied: the device belongs to group " + deviceGroup +
+               " and this user is not in it (sudo usermod -aG " + deviceGroup +
+               " \"$USER\", then log in again)";
+    return "permission denied: the device does not let its group " + deviceGroup +
+           " read and write it";
+}
+
+std::string AccessFailure(const char* access, uint16_t port, const std::string& device,
+                          const std::string& cause) {
+    char where[64];
+    std::snprintf(where, sizeof where, " port 0x%04X of ", port);
+    return access + std::string(where) + device + " failed (" + cause +
+           "); reads that fail give 0xFF, and later failures are not reported";
 }
 
 } // namespace devport

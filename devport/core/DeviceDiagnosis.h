@@ -3,9 +3,11 @@
 // reach the port. Portable: the library gathers the texts through Wine.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace devport {
 
@@ -13,6 +15,18 @@ namespace devport {
 inline constexpr wchar_t kDefaultDevice[] = L"/dev/port";
 // The environment variable that names another device or file.
 inline constexpr wchar_t kDeviceVariable[] = L"KELVARIN_PORT_DEVICE";
+
+// The setting's prefix that asks for a ppdev device whatever the path is.
+inline constexpr wchar_t kPpdevPrefix[] = L"ppdev:";
+
+// The device the setting names, and whether it names a ppdev device: by the
+// prefix, or by a /dev/parport name (so that a missing one is reported as a
+// missing port). A device found to have ppdev's major number is one too.
+struct ChosenDevice {
+    std::wstring path;
+    bool ppdev = false;
+};
+ChosenDevice ChooseDevice(std::wstring_view setting);
 
 // The Windows path under which Wine shows a Linux path: /dev/port is
 // Z:\dev\port. A path that already names a drive or a share is kept.
@@ -30,5 +44,24 @@ std::string ActiveLockdown(std::string_view lockdownText);
 // Why opening the device was refused with "access denied", as far as the
 // host's facts tell: kernel lockdown, or the missing capability.
 std::string ExplainAccessDenied(const std::optional<bool>& rawIo, std::string_view lockdown);
+
+// From the text of /proc/sys/dev/parport/parportN/base-addr, "888\t1912":
+// the port's base address (the first number); nothing when there is none.
+std::optional<uint16_t> BaseAddressOf(std::string_view baseAddrText);
+
+// From the text of /proc/self/status: the effective group and the
+// supplementary groups of the process.
+std::vector<uint32_t> GroupsOf(std::string_view procStatus);
+
+// From the text of /etc/group: the name of a group id, or its number.
+std::string GroupName(std::string_view etcGroup, uint32_t group);
+
+// Why opening a ppdev device was refused with "access denied": the device's
+// group, which the process is not in, or the device's own permissions.
+std::string ExplainDeviceDenied(const std::string& deviceGroup, bool inGroup);
+
+// The line said once when an access to the port fails.
+std::string AccessFailure(const char* access, uint16_t port, const std::string& device,
+                          const std::string& cause);
 
 } // namespace devport

@@ -1,7 +1,9 @@
 // inpout32.dll for Linux: Inp32 and Out32 read and write the Linux port
 // device (/dev/port, where the byte at offset N is I/O port N) through Wine's
 // view of the Linux file system. KELVARIN_PORT_DEVICE names another device or
-// an ordinary file standing in for it.
+// an ordinary file standing in for it, or a ppdev device (/dev/parportN, or
+// any path after "ppdev:"), which the library claims and drives with the
+// driver's requests.
 //
 // When the device cannot be reached the library refuses to load, so the
 // program reports a missing library instead of writing to nothing; it says
@@ -11,12 +13,17 @@
 #include <string>
 
 #include "devport/core/DeviceDiagnosis.h"
+#include "devport/core/PpdevPort.h"
 #include "devport/dll/HostFacts.h"
+#include "devport/dll/LinuxSystemCalls.h"
 #include "devport/dll/PortDevice.h"
 
 namespace {
 
 PortDevice g_device;
+LinuxSystemCalls g_linux;
+devport::PpdevPort g_ppdev(g_linux, TellStandardError);
+bool g_usingPpdev = false;
 
 // The device the setting names, however long its path; /dev/port when the
 // setting is absent or empty.
@@ -31,10 +38,20 @@ std::wstring ConfiguredDevice() {
     return value;
 }
 
+bool IsPpdevNode(const std::string& path) {
+    devport::DeviceNode node;
+    return g_linux.Examine(path, node) == 0 && devport::IsPpdevNode(node);
+}
+
 bool OpenDevice() {
     std::string why = HostProblem();
-    if (why.empty() && g_device.Open(ConfiguredDevice(), why))
-        return true;
+    if (why.empty()) {
+        const devport::ChosenDevice chosen = devport::ChooseDevice(ConfiguredDevice());
+        const std::string path = Utf8(chosen.path);
+        g_usingPpdev = chosen.ppdev || IsPpdevNode(path);
+        if (g_usingPpdev ? g_ppdev.Open(path, why) : g_device.Open(chosen.path, why))
+            return true;
+    }
     TellStandardError("no port access: " + why + ". The library refuses to load.");
     return false;
 }
@@ -44,11 +61,17 @@ bool OpenDevice() {
 extern "C" {
 
 __declspec(dllexport) short __stdcall Inp32(short port) {
-    return g_device.Read(static_cast<uint16_t>(port));
+    const auto at = static_cast<uint16_t>(port);
+    return g_usingPpdev ? g_ppdev.Read(at) : g_device.Read(at);
 }
 
 __declspec(dllexport) void __stdcall Out32(short port, short value) {
-    g_device.Write(static_cast<uint16_t>(port), static_cast<uint8_t>(value));
+    const auto at = static_cast<uint16_t>(port);
+    const auto byte = static_cast<uint8_t>(value);
+    if (g_usingPpdev)
+        g_ppdev.Write(at, byte);
+    else
+        g_device.Write(at, byte);
 }
 
 BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID reserved) {
@@ -57,9 +80,12 @@ BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID reserved) {
         ::DisableThreadLibraryCalls(module);
         return OpenDevice() ? TRUE : FALSE;
     case DLL_PROCESS_DETACH:
-        // At process exit the system closes the handle itself.
-        if (reserved == nullptr)
+        // At process exit the system closes the handle itself, and the
+        // kernel releases a claimed port with its descriptor.
+        if (reserved == nullptr) {
             g_device.Close();
+            g_ppdev.Close();
+        }
         break;
     default:
         break;

@@ -47,3 +47,14 @@ void TellStandardError(const std::string& line) {
     DWORD written = 0;
     ::WriteFile(error, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
 }
+
+std::string Utf8(const std::wstring& text) {
+    const int size =
+        ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    if (size <= 1)
+        return {};
+    std::string narrow(static_cast<size_t>(size), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, narrow.data(), size, nullptr, nullptr);
+    narrow.pop_back();
+    return narrow;
+}

@@ -14,3 +14,6 @@ std::string ReadHostFile(const wchar_t* unixPath);
 // One line on standard error, which Wine connects to the terminal the program
 // was started from.
 void TellStandardError(const std::string& line);
+
+// Text for Linux and for standard error, which take UTF-8.
+std::string Utf8(const std::wstring& text);

@@ -1,22 +1,9 @@
 #include "devport/dll/PortDevice.h"
 
-#include <cstdio>
-
 #include "devport/core/DeviceDiagnosis.h"
 #include "devport/dll/HostFacts.h"
 
 namespace {
-
-std::string Utf8(const std::wstring& text) {
-    const int size =
-        ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 1)
-        return {};
-    std::string narrow(static_cast<size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, narrow.data(), size, nullptr, nullptr);
-    narrow.pop_back();
-    return narrow;
-}
 
 std::string ExplainOpenError(DWORD error) {
     switch (error) {
@@ -100,10 +87,7 @@ void PortDevice::ReportAccessFailure(const char* access, uint16_t port) {
     if (m_failureReported)
         return;
     m_failureReported = true;
-    char where[64];
-    std::snprintf(where, sizeof where, " port 0x%04X", port);
-    const std::string cause =
-        error == ERROR_SUCCESS ? "nothing there" : "Windows error " + std::to_string(error);
-    TellStandardError(access + std::string(where) + " of " + m_name + " failed (" + cause +
-                      "); reads that fail give 0xFF, and later failures are not reported");
+    TellStandardError(devport::AccessFailure(
+        access, port, m_name,
+        error == ERROR_SUCCESS ? "nothing there" : "Windows error " + std::to_string(error)));
 }
