@@ -1,6 +1,7 @@
 #!/bin/sh
-# Runs Kelvarin beside the port-device library, as root, in a Wine prefix of
-# root's own (Wine refuses a prefix another user owns).
+# Runs Kelvarin beside the port-device library, as the user who runs this
+# (root for /dev/port), in a Wine prefix of that user's own (Wine refuses a
+# prefix another user owns).
 #   tools/run-on-port-device.sh PROGRAM DEVICE
 # Called by tools/run.sh --real-port.
 set -eu

@@ -7,7 +7,11 @@
 namespace {
 
 using devport::ActiveLockdown;
+using devport::BaseAddressOf;
+using devport::ChooseDevice;
 using devport::ExplainAccessDenied;
+using devport::GroupName;
+using devport::GroupsOf;
 using devport::HasRawIoCapability;
 using devport::WinePathOf;
 
@@ -69,6 +73,44 @@ TEST(AccessDenied, TheReasonNamesWhatToChange) {
     // Neither explains it: nothing is claimed beyond the refusal.
     EXPECT_EQ(ExplainAccessDenied(true, "none"), "permission denied");
     EXPECT_EQ(ExplainAccessDenied(std::nullopt, ""), "permission denied");
+}
+
+TEST(DeviceSetting, PpdevByPrefixOrByName) {
+    const struct {
+        const wchar_t* setting;
+        const wchar_t* path;
+        bool ppdev;
+    } cases[] = {
+        {L"/dev/parport1", L"/dev/parport1", true},
+        {L"ppdev:/dev/null", L"/dev/null", true},
+        {L"ppdev:", L"", true},
+        {L"/dev/port", L"/dev/port", false},
+        {L"/tmp/parport0", L"/tmp/parport0", false},
+        {L"Z:\\dev\\parport0", L"Z:\\dev\\parport0", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ChooseDevice(c.setting).path, c.path);
+        EXPECT_EQ(ChooseDevice(c.setting).ppdev, c.ppdev) << c.setting;
+    }
+}
+
+TEST(PortFacts, BaseAddressesAndGroups) {
+    EXPECT_EQ(BaseAddressOf("888\t1912\n"), 0x378);
+    EXPECT_EQ(BaseAddressOf("632\t0\n"), 0x278);
+    EXPECT_EQ(BaseAddressOf("65536\t0\n"), std::nullopt);
+    EXPECT_EQ(BaseAddressOf("0x378\n"), std::nullopt);
+    EXPECT_EQ(BaseAddressOf(""), std::nullopt);
+
+    // The effective group, then the supplementary ones.
+    EXPECT_EQ(GroupsOf("Gid:\t1000\t1001\t1000\t1000\nGroups:\t7 24 \n"),
+              (std::vector<uint32_t>{1001, 7, 24}));
+    EXPECT_EQ(GroupsOf("Groups:\t\nGid:\t0\t0\t0\t0\n"), std::vector<uint32_t>{0});
+    EXPECT_EQ(GroupsOf("Gid:\t5\n"), std::vector<uint32_t>{});
+
+    const char* groups = "root:x:0:\nbroken line\nlp:x:7:alice,bob\n";
+    EXPECT_EQ(GroupName(groups, 7), "lp");
+    EXPECT_EQ(GroupName(groups, 0), "root");
+    EXPECT_EQ(GroupName(groups, 77), "77");
 }
 
 } // namespace
