@@ -64,7 +64,8 @@ for file in /proc/sys/dev/parport/*/base-addr; do
     [ -r "$file" ] || continue
     read -r base extended <"$file"
     name=$(basename "$(dirname "$file")")
-    printf '  %s (/dev/%s): %X, %X\n' "$name" "$name" "$base" "$extended"
+    [ "$extended" -eq 0 ] && none=" (no extended registers)" || none=""
+    printf '  %s (/dev/%s): %X, %X%s\n' "$name" "$name" "$base" "$extended" "$none"
     listed=yes
 done
 [ $listed = yes ] || echo "  none (the kernel module parport_pc is not loaded, or no port)"
