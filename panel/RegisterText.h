@@ -22,7 +22,8 @@ std::wstring FormatBinary(uint32_t value);
 //  - hexadecimal digits up to the first other character: ASCII a-f and A-F
 //    and the decimal digits of ASCII and of the scripts the run-time knows
 //    (full-width, Arabic-Indic, Devanagari, ...);
-//  - no digits give 0, a value beyond 32 bits gives 0xFFFFFFFF (sign ignored).
+//  - no digits give 0, a value beyond 32 bits gives 0xFFFFFFFF whatever the
+//    sign (the run-time alone negates that to 1 after a '-').
 // Parsing never fails.
 uint32_t ParseHex(std::wstring_view text);
 

@@ -33,13 +33,17 @@ std::string Units(const std::wstring& text) {
     return out;
 }
 
+template <typename Proc> Proc Entry(HMODULE module, const char* name) {
+    return reinterpret_cast<Proc>(reinterpret_cast<void*>(::GetProcAddress(module, name)));
+}
+
 class RuntimeParse : public ::testing::Test {
 protected:
     void SetUp() override {
         const HMODULE runtime = ::LoadLibraryW(L"msvcrt.dll");
         ASSERT_NE(runtime, nullptr);
-        m_wcstoul = reinterpret_cast<Wcstoul>(::GetProcAddress(runtime, "wcstoul"));
-        m_errno = reinterpret_cast<Errno>(::GetProcAddress(runtime, "_errno"));
+        m_wcstoul = Entry<Wcstoul>(runtime, "wcstoul");
+        m_errno = Entry<Errno>(runtime, "_errno");
         ASSERT_NE(m_wcstoul, nullptr);
         ASSERT_NE(m_errno, nullptr);
     }
