@@ -37,10 +37,7 @@ std::vector<BadText> BadTexts() {
         {"bare 0x", L"0x", 0},
         {"Arabic-Indic digits", L"\x0663\x0667\x0668", 0x378},
         {"full-width digits", L"\xFF13\xFF17\xFF18", 0x378},
-        {"no-break space then digits",
-         L"\x00A0"
-         L"778",
-         0x778},
+        {"no-break space then digits", L"\u00A0778", 0x778},
     };
 }
 

@@ -44,9 +44,7 @@ TEST(ModelText, ParsesAndFormatsByTheRules) {
         {L"100000000", ~0u},
         {L"-100000000", ~0u},
         {L"\x0661", 1},
-        {L"\x00A0\xFF10x\x1819"
-         L"f",
-         0x9F},
+        {L"\u00A0\uFF10x\u1819f", 0x9F},
         {L"\xFF21", 0},
         {L"-0x10", 0xFFFFFFF0},
         {L"00000000000000000001f", 0x1F},

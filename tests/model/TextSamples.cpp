@@ -54,11 +54,9 @@ const std::vector<std::wstring>& NastyTexts() {
         L"\x2007"
         L"1",
         L"\xFF13\xFF17\xFF18",
-        L"\x00A0"
-        L"778",
+        L"\u00A0778",
         L"\x205F-\x0E50x\x1819",
-        L"\x0085"
-        L"1",
+        L"\u00851",
         L"AbCdEf",
         L"aB",
         L"0XaF",

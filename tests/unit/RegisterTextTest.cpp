@@ -70,18 +70,12 @@ TEST(RegisterText, ParsesLikeA32BitWcstoulWithRadix16) {
         {L"1\xFF11", 0x11},
         {L"\xFF13\xFF17\xFF18", 0x378},
         {L"\x0E50X\x1819", 9}, // a Thai zero starts the prefix
-        {L"\xFF10\xFF58"
-         L"1",
-         0}, // a full-width x does not continue it
-        {L"\x00A0\x3000\x2029"
-         L"778",
-         0x778},
+        {L"\uFF10\uFF581", 0}, // a full-width x does not continue it
+        {L"\u00A0\u3000\u2029778", 0x778},
         {L"\x205F-\x0967", 0xFFFFFFFF},
         {L"\xFF21", 0},
         {L"\x0BE6", 0},
-        {L"\x0085"
-         L"1",
-         0},
+        {L"\u00851", 0},
     };
     for (const ParseCase& c : cases)
         EXPECT_EQ(ParseHex(c.text), c.value) << Narrow(c.text);

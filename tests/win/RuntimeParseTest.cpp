@@ -96,14 +96,12 @@ TEST_F(RuntimeParse, EveryCodePointInEveryPlace) {
 TEST_F(RuntimeParse, MixedTexts) {
     const std::wstring texts[] = {
         L"\xFF13\xFF17\xFF18",
-        L"\x00A0"
-        L"778",
+        L"\u00A0778",
         L"\x3000\x2029-\xFF10x1f",
         L"\x205F+\x0E50X\x0E51\x0E52",
         L"0x\x0661\x0662",
         L"\x0966x",
-        L"\xFF10\xFF58"
-        L"1",
+        L"\uFF10\uFF581",
         L"0x0x1",
         L"1\x0967\x0968\xFF21",
         L"\x17E1\x17E2\x17E3\x17E4\x17E5\x17E6\x17E7\x17E8\x17E9",
@@ -111,14 +109,10 @@ TEST_F(RuntimeParse, MixedTexts) {
         L"-100000000",
         L"-\xFF11\xFF10\xFF10\xFF10\xFF10\xFF10\xFF10\xFF10\xFF10",
         L"-\x1810x\x1819\x1819",
-        L"\x0085"
-        L"1",
-        L"\x180E"
-        L"1",
-        L"\x200B"
-        L"1",
-        L"\xFEFF"
-        L"1",
+        L"\u00851",
+        L"\u180E1",
+        L"\u200B1",
+        L"\uFEFF1",
         L"- \x0661",
         L"\x00A0\x00A0\x1680\x2000\x200A\x202F 1\x09E6\x0A66\x0AE6\x0B66\x0C66\x0CE6\x0D66",
         L"\x0ED0\x0F20\x1040\x06F0x",
