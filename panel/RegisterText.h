@@ -12,13 +12,18 @@ std::wstring FormatHex(uint32_t value);
 // Binary digits of the value at its full width, up to 32 digits: 5 gives "101".
 std::wstring FormatBinary(uint32_t value);
 
-// The value of a typed hexadecimal text, by the rules of wcstoul with radix 16
-// on a 32-bit unsigned long, whatever the host's long is:
-//  - leading white space (space, \t, \n, \v, \f, \r) is skipped;
-//  - an optional '+' or '-'; '-' negates the result modulo 2^32;
-//  - an optional "0x" or "0X" prefix;
-//  - ASCII hexadecimal digits of either case up to the first other character;
-//  - no digits give 0, a value beyond 32 bits gives 0xFFFFFFFF (sign ignored).
+// The value of a typed hexadecimal text, as the Windows run-time's wcstoul
+// with radix 16 reads it on a 32-bit unsigned long, on every host:
+//  - leading white space is skipped: the six C blanks (space, \t, \n, \v,
+//    \f, \r) and the Unicode spaces (no-break, ideographic, U+2000 to
+//    U+200A, ...);
+//  - an optional ASCII '+' or '-'; '-' negates the result modulo 2^32;
+//  - an optional "0x" or "0X" prefix, whose 0 may be any script's zero;
+//  - hexadecimal digits up to the first other character: ASCII a-f and A-F
+//    and the decimal digits of ASCII and of the scripts the run-time knows
+//    (full-width, Arabic-Indic, Devanagari, ...);
+//  - no digits give 0, a value beyond 32 bits gives 0xFFFFFFFF whatever the
+//    sign (the run-time alone negates that to 1 after a '-').
 // Parsing never fails.
 uint32_t ParseHex(std::wstring_view text);
 

@@ -14,9 +14,10 @@
 namespace e2e {
 namespace {
 
-// A typed text and its value by the parsing rules: leading blanks skipped,
-// an optional sign and 0x, ASCII hexadecimal digits up to the first other
-// character, no digits giving 0, more than 32 bits giving FFFFFFFF.
+// A typed text and its value by the parsing rules: leading blanks (Unicode
+// ones too) skipped, an optional sign and 0x, hexadecimal digits (the decimal
+// ones of other scripts too) up to the first other character, no digits
+// giving 0, more than 32 bits giving FFFFFFFF.
 struct BadText {
     const char* name;
     std::wstring text;
@@ -34,8 +35,9 @@ std::vector<BadText> BadTexts() {
         {"negative", L"-5", 0xFFFFFFFB},
         {"negative with prefix", L"-0x10", 0xFFFFFFF0},
         {"bare 0x", L"0x", 0},
-        {"Arabic-Indic digits", L"\x0663\x0667\x0668", 0},
-        {"full-width digits", L"\xFF13\xFF17\xFF18", 0},
+        {"Arabic-Indic digits", L"\x0663\x0667\x0668", 0x378},
+        {"full-width digits", L"\xFF13\xFF17\xFF18", 0x378},
+        {"no-break space then digits", L"\u00A0778", 0x778},
     };
 }
 

@@ -28,8 +28,9 @@ void Require(bool ok, const std::string& what, const std::wstring& text) {
 
 // wcstoul as the host's C library has it, on a 32-bit unsigned long: a
 // magnitude beyond 32 bits gives 0xFFFFFFFF, a "-" negates modulo 2^32.
-// Only for ASCII texts: beyond ASCII the host's idea of white space may
-// differ from the program's.
+// Only for ASCII texts: beyond ASCII the host's C library takes neither the
+// other scripts' digits nor all the Unicode blanks that the Windows run-time
+// takes.
 bool LibraryParse(const std::wstring& text, uint32_t* value) {
     for (const wchar_t c : text) {
         if (c < 0 || c > 0x7F)
@@ -88,6 +89,11 @@ void CheckFormats(uint32_t value) {
     Require(ParseHex(hex) == value, "parse back of " + Hex(value), hex);
     Require(ParseHex(L" 0X" + upper + L"z") == value, "parse back of " + Hex(value), upper);
     Require(ParseHex(L"\t-" + hex) == 0u - value, "negative parse back of " + Hex(value), hex);
+    // Typed with another script's digits after a no-break space, it reads the same.
+    std::wstring devanagari = L"\u00A0";
+    for (const wchar_t c : hex)
+        devanagari += c <= L'9' ? static_cast<wchar_t>(c - L'0' + L'\u0966') : c;
+    Require(ParseHex(devanagari) == value, "Devanagari parse back of " + Hex(value), devanagari);
 }
 
 } // namespace

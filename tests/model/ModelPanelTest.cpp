@@ -43,7 +43,9 @@ TEST(ModelText, ParsesAndFormatsByTheRules) {
         {L"-0x", 0},
         {L"100000000", ~0u},
         {L"-100000000", ~0u},
-        {L"\x0661", 0},
+        {L"\x0661", 1},
+        {L"\u00A0\uFF10x\u1819f", 0x9F},
+        {L"\xFF21", 0},
         {L"-0x10", 0xFFFFFFF0},
         {L"00000000000000000001f", 0x1F},
     };

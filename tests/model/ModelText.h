@@ -10,8 +10,9 @@
 
 namespace model {
 
-// Blanks, an optional sign, an optional 0x, then hexadecimal digits up to the
-// first other character. No digits give 0; more than 32 bits give 0xFFFFFFFF.
+// Blanks (Unicode spaces too), an optional sign, an optional 0x, then
+// hexadecimal digits (other scripts' decimal digits too) up to the first other
+// character. No digits give 0; more than 32 bits give 0xFFFFFFFF.
 uint32_t ParseHexText(std::wstring_view text);
 
 // Lower-case digits, no prefix, no leading zeros; 0 gives "0".

@@ -64,9 +64,18 @@ TEST(RegisterText, ParsesLikeA32BitWcstoulWithRadix16) {
         {L"-100000000", 0xFFFFFFFF}, // beyond 32 bits, the sign does not matter
         {L"123456789abcdef0", 0xFFFFFFFF},
         {L"0000000000000000000001", 1}, // leading zeros are no overflow
-        {L"\x0661\x0662", 0},           // Arabic-Indic digits are not hexadecimal
-        {L"\xFF11", 0},                 // nor is a full-width one
-        {L"1\xFF11", 1},
+        // Other scripts' decimal digits and Unicode blanks, as the Windows
+        // run-time takes them; letters and signs only from ASCII.
+        {L"\x0661\x0662", 0x12},
+        {L"1\xFF11", 0x11},
+        {L"\xFF13\xFF17\xFF18", 0x378},
+        {L"\x0E50X\x1819", 9}, // a Thai zero starts the prefix
+        {L"\uFF10\uFF581", 0}, // a full-width x does not continue it
+        {L"\u00A0\u3000\u2029778", 0x778},
+        {L"\x205F-\x0967", 0xFFFFFFFF},
+        {L"\xFF21", 0},
+        {L"\x0BE6", 0},
+        {L"\u00851", 0},
     };
     for (const ParseCase& c : cases)
         EXPECT_EQ(ParseHex(c.text), c.value) << Narrow(c.text);
