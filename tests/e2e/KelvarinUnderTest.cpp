@@ -195,7 +195,8 @@ std::vector<uint32_t> DrawIcon(HICON icon, int size, uint32_t background) {
 
 ::testing::AssertionResult KelvarinUnderTest::WaitsForInput() {
     HANDLE process = ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, Pid());
-    const DWORD waited = process == nullptr ? WAIT_FAILED : ::WaitForInputIdle(process, 2000);
+    const DWORD waited =
+        process == nullptr ? WAIT_FAILED : ::WaitForInputIdle(process, kStepTimeoutMs);
     if (process != nullptr)
         ::CloseHandle(process);
     if (waited != 0)
