@@ -19,8 +19,9 @@ using driver::WaitUntil;
 
 namespace {
 
-// A sent message waits at most this long for the program to answer.
-constexpr UINT kAnswerTimeoutMs = 5000;
+// A sent message waits for the program to answer; the bound only stops a
+// hung program.
+constexpr UINT kAnswerTimeoutMs = kStepTimeoutMs;
 // Longer texts are pasted rather than typed.
 constexpr size_t kLongestTyped = 100;
 // The id MessageBox gives its text.
