@@ -6,7 +6,7 @@
 //     latency on an idle program beside a message round trip;
 //   - the program's size, peak working set, GDI and USER objects after start
 //     and after the bursts' toggles, with the part of the GDI objects that is
-//     Wine's button copies (measured as the soak measures it).
+//     Wine's button copies (ButtonImageCost).
 //
 //   window_bench [--startup-runs N] [--bursts N] [--burst-clicks N] [--latency-clicks N]
 //
@@ -125,13 +125,13 @@ struct HeldAround {
     Held start, end;
     int toggles = 0;
     long imageChanges = 0;
-    e2e::ButtonImageCost cost{0, 0};
+    ButtonImageCost cost{0, 0};
 };
 
 // Bursts of clicks and single clicks on D0, with the program's objects and
 // memory sampled before and after the bursts.
 std::string BenchToggles(const Options& options, KelvarinSession& session, HeldAround* held) {
-    held->cost = e2e::MeasureButtonImageCost(driver::ProgramFolder() + L"\\Kelvarin.exe");
+    held->cost = MeasureButtonImageCost(driver::ProgramFolder() + L"\\Kelvarin.exe");
     HWND d0 = session.Item(IDC_D0);
     held->start = SampleHeld(session, d0);
     if (!held->start.failure.empty())

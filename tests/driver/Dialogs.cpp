@@ -6,8 +6,9 @@ namespace driver {
 
 namespace {
 
-// Messages to another process wait at most this long for an answer.
-constexpr UINT kSendTimeoutMs = 5000;
+// Messages to another process wait for an answer; the bound only stops a
+// hung program.
+constexpr UINT kSendTimeoutMs = kStepTimeoutMs;
 
 // The id MessageBox gives its text.
 constexpr int kMessageBoxTextId = 0xFFFF;

@@ -149,7 +149,7 @@ std::vector<portsim::LogEntry> KelvarinTest::ExpectAccesses(const std::vector<Ac
             takeMore();
             return logged.size() >= expected.size();
         },
-        2000);
+        driver::kStepTimeoutMs);
     if (m_app.Process().IsRunning()) {
         EXPECT_TRUE(m_app.Settle());
         takeMore();
@@ -179,11 +179,12 @@ void KelvarinTest::ExpectFields(const PanelFields& fields) {
 }
 
 void KelvarinTest::ExpectLevels(const std::map<int, Level>& expected) {
-    // A repaint may still be on its way to the screen: look again for a while.
+    // A repaint may still be on its way to the screen: look again until it
+    // shows (the bound only stops a hung program).
     std::string differences;
     driver::WaitUntil(
         [&] { return (differences = LevelDifferences(expected, m_app.ShownLevels())).empty(); },
-        3000);
+        driver::kStepTimeoutMs);
     EXPECT_TRUE(differences.empty()) << "indicators:" << differences;
 }
 

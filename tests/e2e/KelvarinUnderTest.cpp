@@ -19,8 +19,9 @@ using driver::WaitUntil;
 
 namespace {
 
-// A sent message waits at most this long for the program to answer.
-constexpr UINT kAnswerTimeoutMs = 5000;
+// A sent message waits for the program to answer; the bound only stops a
+// hung program.
+constexpr UINT kAnswerTimeoutMs = kStepTimeoutMs;
 // Longer texts are pasted rather than typed.
 constexpr size_t kLongestTyped = 100;
 // The id MessageBox gives its text.
@@ -195,7 +196,8 @@ std::vector<uint32_t> DrawIcon(HICON icon, int size, uint32_t background) {
 
 ::testing::AssertionResult KelvarinUnderTest::WaitsForInput() {
     HANDLE process = ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, Pid());
-    const DWORD waited = process == nullptr ? WAIT_FAILED : ::WaitForInputIdle(process, 2000);
+    const DWORD waited =
+        process == nullptr ? WAIT_FAILED : ::WaitForInputIdle(process, kStepTimeoutMs);
     if (process != nullptr)
         ::CloseHandle(process);
     if (waited != 0)

@@ -10,7 +10,6 @@
 #include "app/AboutDlg.h"
 #include "panel/PinMap.h"
 #include "panel/RegisterFields.h"
-#include "panel/RegisterText.h"
 #include "ui/KelvarinDlg.h"
 
 namespace {
@@ -93,7 +92,7 @@ TEST_F(MainDialog, ReleasesThePortLibraryWhenItCloses) {
 }
 
 TEST_F(MainDialog, PanelOperationsWorkOnTheRealControls) {
-    std::wstring dataBinary, controlBinary, dataAfterRead, dataOnPort;
+    std::wstring dataBinary, controlBinary, dataAfterRead, dataBinaryAfterRead;
     std::vector<std::pair<const PinRow*, COLORREF>> shown;
     DialogProbe dialog([&](DialogProbe& d) {
         d.m_port.base = kBase;
@@ -105,9 +104,11 @@ TEST_F(MainDialog, PanelOperationsWorkOnTheRealControls) {
         for (const PinRow& row : kPinTable)
             if (row.reg == PinRegister::Data || row.reg == PinRegister::Control)
                 shown.emplace_back(&row, ImageCorner(d.GetDlgItem(row.indicatorId).m_hWnd));
+        // Another value on the port behind the field: READ must fetch it.
+        WritePort(DataPort(kBase), 0x3c);
         d.OnRead();
         dataAfterRead = Text(d, IDC_DATA_HEX);
-        dataOnPort = FormatHex(ReadPort(DataPort(kBase)));
+        dataBinaryAfterRead = Text(d, IDC_DATA_BIN);
         d.PostEnd();
     });
     dialog.DoModal();
@@ -119,7 +120,8 @@ TEST_F(MainDialog, PanelOperationsWorkOnTheRealControls) {
         const bool high = PinImage(*row, (value >> row->bit) & 1u) == row->imageHigh;
         EXPECT_EQ(corner, high ? RGB(0, 255, 0) : RGB(255, 0, 0)) << "pin " << row->pin;
     }
-    EXPECT_EQ(dataAfterRead, dataOnPort);
+    EXPECT_EQ(dataAfterRead, L"3c");
+    EXPECT_EQ(dataBinaryAfterRead, L"111100");
 }
 
 TEST_F(MainDialog, StartsWithEveryIndicatorLowAndTheLegend) {

@@ -6,6 +6,7 @@
 #include <map>
 #include <thread>
 
+#include "Polling.h"
 #include "core/SectionLayout.h"
 #include "core/SharedSection.h"
 
@@ -15,6 +16,9 @@ using portsim::LogEntry;
 using portsim::ProcessInfo;
 
 using SharedSection = SimPortTest;
+
+// Waits end on what they wait for; this only stops a hung one.
+constexpr DWORD kHangGuardMs = 60000;
 
 ProcessInfo RecordOf(const portsim::PortSimClient& client, uint32_t pid) {
     for (const ProcessInfo& p : client.Processes()) {
@@ -73,10 +77,16 @@ TEST_F(SharedSection, RecordsAttachAndDetachPerProcess) {
 // The GDI objects of the process that loaded the library, sampled at its
 // accesses (at most every 10 ms).
 TEST_F(SharedSection, SamplesTheCallersGdiObjects) {
-    const auto sampleAfterPause = [this] {
-        Sleep(30);
-        m_library->In(0x379);
-        return RecordOf(*m_client, GetCurrentProcessId());
+    const auto freshSample = [this] {
+        ProcessInfo record{};
+        driver::WaitUntil(
+            [&] {
+                m_library->In(0x379);
+                record = RecordOf(*m_client, GetCurrentProcessId());
+                return record.sampledAt == record.accesses;
+            },
+            kHangGuardMs, 1);
+        return record;
     };
     const auto createBitmaps = [](int count) {
         HDC dc = CreateCompatibleDC(nullptr);
@@ -91,21 +101,47 @@ TEST_F(SharedSection, SamplesTheCallersGdiObjects) {
         DeleteDC(static_cast<HDC>(objects[0]));
     };
     deleteAll(createBitmaps(1)); // GDI's own first-use objects stay; count from there
-    const ProcessInfo before = sampleAfterPause();
+    const ProcessInfo before = freshSample();
     const std::vector<HGDIOBJ> objects = createBitmaps(20);
-    const ProcessInfo during = sampleAfterPause();
+    const ProcessInfo during = freshSample();
     deleteAll(objects);
-    const ProcessInfo after = sampleAfterPause();
+    const ProcessInfo after = freshSample();
 
     EXPECT_EQ(during.sampledAt, during.accesses);
     EXPECT_EQ(during.gdiObjects, before.gdiObjects + 21); // the DC and 20 bitmaps
     EXPECT_EQ(after.gdiObjects, before.gdiObjects);
 }
 
-// Two processes hammer the port at once. The log must hold every access
-// once, numbered without gaps, each process's accesses in its own order, and
-// the whole in an order the register agrees with: each read of Data returns
-// the last value written before it.
+// The first rule a stretch of the log breaks ("" for none): numbered without
+// gaps, each process's writes in its own order, each read of Data returning
+// the last value written before it. Counts the changes from one process to
+// the other.
+std::string OrderingFault(const std::vector<LogEntry>& entries, int* switches) {
+    std::map<uint32_t, int> lastWrittenBy;
+    int lastWritten = -1;
+    *switches = 0;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const LogEntry& e = entries[i];
+        const std::string at = " at seq " + std::to_string(e.seq);
+        if (e.seq != entries[0].seq + i || e.port != 0x378)
+            return "a gap or a stray access" + at;
+        if (e.write) {
+            const auto previous = lastWrittenBy.find(e.pid);
+            if (previous != lastWrittenBy.end() &&
+                (e.value & 0x7F) != ((previous->second + 1) & 0x7F))
+                return "a write out of its process's order" + at;
+            lastWrittenBy[e.pid] = lastWritten = e.value;
+        } else if (lastWritten >= 0 && e.value != lastWritten) {
+            return "a read of another value than the last written" + at;
+        }
+        *switches += i > 0 && e.pid != entries[i - 1].pid;
+    }
+    return "";
+}
+
+// Two processes hammer the port at once until the kept log is full and shows
+// them taking turns. The log must hold every access once, in an order the
+// register agrees with, during the run and after it.
 TEST_F(SharedSection, TwoProcessesAtOnceKeepStateAndLogConsistent) {
     const std::wstring goName = m_section + L"-go", stopName = m_section + L"-stop";
     HANDLE go = CreateEventW(nullptr, TRUE, FALSE, goName.c_str());
@@ -113,45 +149,37 @@ TEST_F(SharedSection, TwoProcessesAtOnceKeepStateAndLogConsistent) {
     const std::wstring arguments = L"hammer " + goName + L" " + stopName;
     ChildProcess low(L"simport_child.exe", arguments + L" 0");
     ChildProcess high(L"simport_child.exe", arguments + L" 80");
-    for (int wait = 0; m_client->Processes().size() < 3 && wait < 3000; ++wait)
-        Sleep(10); // until both have attached
+    const bool attached =
+        driver::WaitUntil([&] { return m_client->Processes().size() == 3; }, kHangGuardMs);
     const uint64_t start = m_client->State().nextSeq;
     SetEvent(go);
-    Sleep(300);
+    portsim::LogRead during;
+    std::string duringFault;
+    int switches = 0;
+    driver::WaitUntil(
+        [&] {
+            during = m_client->ReadLog(start - 1);
+            duringFault = OrderingFault(during.entries, &switches);
+            return !duringFault.empty() ||
+                   (during.entries.size() == portsim::kLogCapacity && switches > 0);
+        },
+        kHangGuardMs);
     SetEvent(stop);
     const ProcessResult lowResult = low.Wait(), highResult = high.Wait();
     CloseHandle(go);
     CloseHandle(stop);
+    ASSERT_TRUE(attached) << "the hammering processes did not load the library";
     ASSERT_EQ(lowResult.exitCode, 0u);
     ASSERT_EQ(highResult.exitCode, 0u);
+    EXPECT_EQ(duringFault, "");
+    EXPECT_GT(switches, 0) << "the two processes never ran at the same time";
     const uint64_t iterations = std::stoull(lowResult.output) + std::stoull(highResult.output);
 
     const portsim::LogRead log = m_client->ReadLog(start - 1);
     EXPECT_EQ(log.nextSeq - start, 2 * iterations); // no access lost or counted twice
     EXPECT_EQ(log.missed + log.entries.size(), 2 * iterations);
     ASSERT_EQ(log.entries.size(), portsim::kLogCapacity);
-    std::map<uint32_t, int> lastWrittenBy;
-    int lastWritten = -1;
-    uint32_t lastPid = 0;
-    int switches = 0;
-    for (size_t i = 0; i < log.entries.size(); ++i) {
-        const LogEntry& e = log.entries[i];
-        ASSERT_EQ(e.seq, log.entries[0].seq + i);
-        ASSERT_EQ(e.port, 0x378);
-        if (e.write) {
-            const auto previous = lastWrittenBy.find(e.pid);
-            if (previous != lastWrittenBy.end()) {
-                ASSERT_EQ(e.value & 0x7F, (previous->second + 1) & 0x7F) << "seq " << e.seq;
-            }
-            lastWrittenBy[e.pid] = lastWritten = e.value;
-        } else if (lastWritten >= 0) {
-            ASSERT_EQ(e.value, lastWritten) << "read at seq " << e.seq;
-        }
-        switches += lastPid != 0 && e.pid != lastPid;
-        lastPid = e.pid;
-    }
-    EXPECT_EQ(lastWrittenBy.size(), 2u);
-    EXPECT_GT(switches, 0) << "the two processes never ran at the same time";
+    EXPECT_EQ(OrderingFault(log.entries, &switches), "");
     uint64_t accesses = 0;
     for (const ProcessInfo& p : m_client->Processes()) {
         if (p.pid != GetCurrentProcessId())

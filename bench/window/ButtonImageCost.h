@@ -1,14 +1,14 @@
 // What the system's buttons keep for every image handed to them: under
 // Wine 8 a version 6 button keeps a copy of each bitmap it is given with
 // BM_SETIMAGE and never frees it (one GDI bitmap and its pixels each time);
-// on Windows it keeps nothing. The soak measures this here, on a bitmap
-// button of the test's own made with the program's manifest and images, so
-// that it can tell the program's objects from the control library's.
+// on Windows it keeps nothing. Measured here on a bitmap button of the
+// benchmark's own, made with the program's manifest and images, to tell the
+// program's objects from the control library's.
 #pragma once
 
 #include <string>
 
-namespace e2e {
+namespace bench {
 
 struct ButtonImageCost {
     double gdiObjects;   // per BM_SETIMAGE
@@ -19,4 +19,4 @@ struct ButtonImageCost {
 // indicator images the button uses.
 ButtonImageCost MeasureButtonImageCost(const std::wstring& programPath);
 
-} // namespace e2e
+} // namespace bench

@@ -7,7 +7,7 @@
 #include "dll/GuiCounts.h"
 #include "ui/resource.h"
 
-namespace e2e {
+namespace bench {
 
 namespace {
 
@@ -67,4 +67,4 @@ ButtonImageCost MeasureButtonImageCost(const std::wstring& programPath) {
     return cost;
 }
 
-} // namespace e2e
+} // namespace bench
