@@ -229,8 +229,9 @@ TEST_F(LibraryInTheSystemFolder, LibraryBesideTheProgramOrInTheSystemFolderIsBou
     ASSERT_TRUE(m_bench.Open());
     for (const Case& c : cases) {
         SCOPED_TRACE(Printable(c.where));
-        if (c.inSystemFolder)
+        if (c.inSystemFolder) {
             ASSERT_TRUE(Put()) << "cannot copy the library to " << Printable(Path());
+        }
         ASSERT_TRUE(m_app.Start(c.programFolder));
         ASSERT_TRUE(m_app.WaitForMainWindow());
         ASSERT_TRUE(m_app.WaitsForInput());
