@@ -20,6 +20,8 @@ if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
         exit 2
     }
 fi
+# Tools that honour it (the linker) date their output with it too.
+export SOURCE_DATE_EPOCH
 version=$(sed -n 's/^project(Kelvarin VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
 
 mkdir -p "$build/logs"
