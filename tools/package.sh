@@ -35,7 +35,7 @@ if ! { cmake -S "$root" -B "$tree" -DCMAKE_BUILD_TYPE=Release -DKELVARIN_SHIPPED
 fi
 
 bin="$tree/bin"
-if ! python3 "$root/tests/release/check_xp_imports.py" "$root/tests/release/windows-xp-exports" \
+if ! python3 "$root/tools/check_xp_imports.py" "$root/tools/windows-xp-exports" \
         "$bin/Kelvarin.exe" "$bin/inpout32.dll" "$bin/portsim.exe" >"$build/logs/xp-imports.log"; then
     cat "$build/logs/xp-imports.log" >&2
     echo "$0: the programs would not start on Windows XP SP3" >&2
