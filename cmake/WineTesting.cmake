@@ -10,3 +10,12 @@ add_test(NAME wine_session_start COMMAND ${KELVARIN_WINE_SESSION} start)
 add_test(NAME wine_session_stop COMMAND ${KELVARIN_WINE_SESSION} stop)
 set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine)
 set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine)
+
+# A test puts inpout32.dll in the prefix's system folder, where every program
+# of the prefix finds it, and removes it; this removes one that a crashed run
+# left, before and after every run.
+set(system_library ${KELVARIN_WINEPREFIX}/drive_c/windows/system32/inpout32.dll)
+add_test(NAME wine_system_library_removed_before COMMAND ${CMAKE_COMMAND} -E rm -f ${system_library})
+add_test(NAME wine_system_library_removed_after COMMAND ${CMAKE_COMMAND} -E rm -f ${system_library})
+set_tests_properties(wine_system_library_removed_before PROPERTIES FIXTURES_SETUP wine)
+set_tests_properties(wine_system_library_removed_after PROPERTIES FIXTURES_CLEANUP wine)

@@ -1,14 +1,6 @@
 # Cross toolchain for the 32-bit Windows build (i686-w64-mingw32).
-# The -posix compilers are needed: GoogleTest uses std::mutex, which the
-# -win32 thread model lacks.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# The -posix compilers are needed for the tests: GoogleTest uses std::mutex,
+# which the -win32 thread model lacks. What ships is built with the -win32
+# ones (cmake/mingw-i686-win32.cmake).
+set(KELVARIN_MINGW_THREADS posix)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-i686-common.cmake)

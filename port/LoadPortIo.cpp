@@ -2,7 +2,11 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace {
+
+constexpr wchar_t kLibraryName[] = L"inpout32.dll";
 
 // Some port libraries reach the ports through a kernel driver of their own
 // and export this query. Without the driver every access silently does
@@ -20,12 +24,53 @@ bool DriverReportedClosed(HMODULE lib) {
     return isDriverOpen != nullptr && isDriverOpen() == 0;
 }
 
+// The folder of this program's file, with its trailing backslash; empty if
+// it cannot be told. Paths may be longer than MAX_PATH.
+std::wstring ProgramFolder() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()));
+        if (length == 0)
+            return {};
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    return path.substr(0, path.find_last_of(L'\\') + 1);
+}
+
+std::wstring SystemFolder() {
+    const UINT size = GetSystemDirectoryW(nullptr, 0);
+    std::wstring folder(size, L'\0');
+    const UINT length = size == 0 ? 0 : GetSystemDirectoryW(&folder[0], size);
+    if (length == 0 || length >= size)
+        return {};
+    folder.resize(length);
+    return folder + L'\\';
+}
+
+// The library runs with the program's rights (administrator, to install its
+// driver), so it is loaded by full path from the program's folder, then the
+// system folder: never from the working folder or PATH, where anyone may
+// have put a file of that name.
+HMODULE LoadFromTrustedFolders() {
+    for (const std::wstring& folder : {ProgramFolder(), SystemFolder()}) {
+        if (folder.empty())
+            continue;
+        if (HMODULE lib = LoadLibraryW((folder + kLibraryName).c_str()))
+            return lib;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 int LoadPortIo(ParallelPort* port) {
     if (port == nullptr)
         return -1;
-    HMODULE lib = LoadLibraryA("inpout32.dll");
+    HMODULE lib = LoadFromTrustedFolders();
     port->lib = lib;
     if (lib == nullptr) {
         WarnLoadFailed();

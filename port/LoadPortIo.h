@@ -4,7 +4,9 @@
 
 #include "port/PortIo.h"
 
-// Loads inpout32.dll into port->lib and binds g_pfnInp32 and g_pfnOut32.
+// Loads inpout32.dll into port->lib and binds g_pfnInp32 and g_pfnOut32. The
+// library is looked for only in the program's folder, then in the system
+// folder.
 // Returns 0 on success, -1 on any failure. A missing library, and a library
 // whose IsInpOutDriverOpen export says its driver is closed, are reported in a
 // "Warning" box without owner; a missing entry point is not reported. On

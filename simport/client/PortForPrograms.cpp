@@ -13,7 +13,7 @@ namespace {
 std::wstring FreshSectionName() {
     static int opened = 0;
     return L"Local\\KelvarinPort-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
-           std::to_wstring(::GetTickCount64()) + L"-" + std::to_wstring(++opened);
+           std::to_wstring(::GetTickCount()) + L"-" + std::to_wstring(++opened);
 }
 
 } // namespace

@@ -25,7 +25,7 @@ bool ThreadAlive(uint32_t threadId) {
 SectionLock::SectionLock(Section& section) : m_section(section), m_owner(GetCurrentThreadId()) {
     int spins = 0;
     uint32_t waitedFor = 0;
-    ULONGLONG waitStart = 0;
+    DWORD waitStart = 0; // GetTickCount: XP has no GetTickCount64; differences wrap right
     for (;;) {
         uint32_t owner = 0;
         if (m_section.lock.compare_exchange_weak(owner, m_owner, std::memory_order_acquire))
@@ -36,7 +36,7 @@ SectionLock::SectionLock(Section& section) : m_section(section), m_owner(GetCurr
         }
         spins = 0;
         SwitchToThread();
-        const ULONGLONG now = GetTickCount64();
+        const DWORD now = GetTickCount();
         if (owner != waitedFor) {
             waitedFor = owner;
             waitStart = now;

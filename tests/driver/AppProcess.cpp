@@ -10,10 +10,12 @@ AppProcess::~AppProcess() {
     Close();
 }
 
-bool AppProcess::Start(const std::wstring& exePath) {
+bool AppProcess::Start(const std::wstring& exePath, const std::wstring& workingFolder) {
     Close();
     const size_t slash = exePath.find_last_of(L"\\/");
-    const std::wstring folder = slash == std::wstring::npos ? L"." : exePath.substr(0, slash);
+    const std::wstring folder = !workingFolder.empty()        ? workingFolder
+                                : slash == std::wstring::npos ? L"."
+                                                              : exePath.substr(0, slash);
     std::wstring commandLine = L"\"" + exePath + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);

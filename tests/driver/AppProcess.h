@@ -16,9 +16,10 @@ public:
     AppProcess(const AppProcess&) = delete;
     AppProcess& operator=(const AppProcess&) = delete;
 
-    // Starts exePath in its own folder and waits until it is idle for input.
-    // False, with the reason in Error(), when it cannot be started.
-    bool Start(const std::wstring& exePath);
+    // Starts exePath in workingFolder (default: the program's own folder) and
+    // waits until it is idle for input. False, with the reason in Error(),
+    // when it cannot be started.
+    bool Start(const std::wstring& exePath, const std::wstring& workingFolder = {});
 
     DWORD Id() const { return m_info.dwProcessId; }
     DWORD MainThreadId() const { return m_info.dwThreadId; }

@@ -62,6 +62,9 @@ std::wstring SimulatedLibraryFolder() {
 std::wstring NoLibraryFolder() {
     return driver::ProgramFolder() + L"\\e2e\\no_library";
 }
+std::wstring LibraryOnlyFolder() {
+    return driver::ProgramFolder() + L"\\e2e\\library_only";
+}
 std::wstring Inp32OnlyFolder() {
     return driver::ProgramFolder() + L"\\e2e\\inp32_only";
 }

@@ -21,9 +21,10 @@ namespace e2e {
 // The folders the build puts a program copy in: beside the simulated port
 // library, beside no library at all, beside a library that exports Inp32
 // but not Out32, beside one whose driver is closed, beside the port-device
-// library.
+// library. And one with the simulated library but no program.
 std::wstring SimulatedLibraryFolder();
 std::wstring NoLibraryFolder();
+std::wstring LibraryOnlyFolder();
 std::wstring Inp32OnlyFolder();
 std::wstring DriverClosedFolder();
 std::wstring PortDeviceFolder();

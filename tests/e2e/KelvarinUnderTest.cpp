@@ -124,9 +124,10 @@ std::vector<uint32_t> DrawIcon(HICON icon, int size, uint32_t background) {
 
 } // namespace
 
-::testing::AssertionResult KelvarinUnderTest::Start(const std::wstring& folder) {
+::testing::AssertionResult KelvarinUnderTest::Start(const std::wstring& folder,
+                                                    const std::wstring& workingFolder) {
     m_exePath = folder + L"\\Kelvarin.exe";
-    if (!m_process.Start(m_exePath))
+    if (!m_process.Start(m_exePath, workingFolder))
         return ::testing::AssertionFailure() << Printable(m_process.Error());
     return ::testing::AssertionSuccess();
 }

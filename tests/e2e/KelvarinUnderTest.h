@@ -33,8 +33,10 @@ struct ShownBox {
 
 class KelvarinUnderTest {
 public:
-    // Starts folder\Kelvarin.exe (the loader looks for inpout32.dll there).
-    ::testing::AssertionResult Start(const std::wstring& folder);
+    // Starts folder\Kelvarin.exe (the program looks for inpout32.dll there),
+    // in workingFolder if one is given, else in folder.
+    ::testing::AssertionResult Start(const std::wstring& folder,
+                                     const std::wstring& workingFolder = {});
     // Waits until the main window shows.
     ::testing::AssertionResult WaitForMainWindow();
 

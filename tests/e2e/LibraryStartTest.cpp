@@ -3,18 +3,36 @@
 // device, the program warns once, opens its window without the About entry
 // and never touches a port; with a library that lacks Out32 it says nothing
 // at start, releases it and never reads through it. SET explains itself in
-// every case.
+// every case. The library is looked for beside the program and in the system
+// folder only: one in the working folder or on PATH is never loaded.
 #include <gtest/gtest.h>
 
 #include "Dialogs.h"
 #include "KelvarinTest.h"
 #include "Polling.h"
+#include "Printable.h"
 #include "ScratchFile.h"
 #include "panel/PinMap.h"
 #include "ui/resource.h"
 
 namespace e2e {
 namespace {
+
+// A folder put first on this process's PATH, which the programs it starts
+// inherit, for as long as it lives.
+class PathWithFolderFirst {
+public:
+    explicit PathWithFolderFirst(const std::wstring& folder) {
+        wchar_t path[32767] = {};
+        const DWORD length = ::GetEnvironmentVariableW(L"PATH", path, 32767);
+        m_old.assign(path, length);
+        ::SetEnvironmentVariableW(L"PATH", (folder + L";" + m_old).c_str());
+    }
+    ~PathWithFolderFirst() { ::SetEnvironmentVariableW(L"PATH", m_old.c_str()); }
+
+private:
+    std::wstring m_old;
+};
 
 class WithoutPortLibrary : public KelvarinTest {
 protected:
@@ -92,9 +110,10 @@ protected:
 
     // The whole start with a library that cannot be used, from the warning to
     // OK: the library is not kept, and nothing reaches the simulated port.
-    void ExpectWarnedStartAndNothingMoves(const std::wstring& folder) {
+    void ExpectWarnedStartAndNothingMoves(const std::wstring& folder,
+                                          const std::wstring& workingFolder = {}) {
         ASSERT_TRUE(m_bench.Open());
-        ASSERT_TRUE(m_app.Start(folder));
+        ASSERT_TRUE(m_app.Start(folder, workingFolder));
         // The warning comes while the window initialises, before it shows,
         // and has no owner.
         const ShownBox warning = m_app.WaitForMessageBox();
@@ -139,6 +158,15 @@ TEST_F(WithoutPortLibrary, PortDeviceLibraryWithoutItsDeviceCountsAsMissing) {
     EXPECT_FALSE(device.Read().has_value()) << "a file took the device's place";
 }
 
+TEST_F(WithoutPortLibrary, LibraryInTheWorkingFolderIsNeverLoaded) {
+    ExpectWarnedStartAndNothingMoves(NoLibraryFolder(), LibraryOnlyFolder());
+}
+
+TEST_F(WithoutPortLibrary, LibraryOnPathIsNeverLoaded) {
+    const PathWithFolderFirst path(LibraryOnlyFolder());
+    ExpectWarnedStartAndNothingMoves(NoLibraryFolder());
+}
+
 TEST_F(WithoutPortLibrary, Inp32OnlyLibraryIsReleasedSilentlyAndNeverRead) {
     ASSERT_TRUE(m_bench.Open());
     ASSERT_TRUE(m_app.Start(Inp32OnlyFolder()));
@@ -153,6 +181,67 @@ TEST_F(WithoutPortLibrary, Inp32OnlyLibraryIsReleasedSilentlyAndNeverRead) {
     ExpectNoAboutEntryInTheSystemMenu();
     ExpectOkEndsTheProgram();
     ExpectThePortNeverTouched();
+}
+
+// The simulated library in the prefix's system folder, where every later
+// program of the prefix would find it (the tests without a library too): the
+// test removes it when it ends, one left by a crashed run when it starts, and
+// the Wine session's fixture before and after every run.
+class LibraryInTheSystemFolder : public KelvarinTest {
+protected:
+    void SetUp() override {
+        KelvarinTest::SetUp();
+        Remove();
+    }
+    void TearDown() override {
+        if (m_app.Process().IsRunning())
+            m_app.Process().Kill();
+        EXPECT_TRUE(Remove()) << "cannot remove " << Printable(Path());
+        KelvarinTest::TearDown();
+    }
+    static std::wstring Path() {
+        wchar_t folder[MAX_PATH] = {};
+        ::GetSystemDirectoryW(folder, MAX_PATH);
+        return std::wstring(folder) + L"\\inpout32.dll";
+    }
+    static bool Put() {
+        return ::CopyFileW((SimulatedLibraryFolder() + L"\\inpout32.dll").c_str(), Path().c_str(),
+                           TRUE) != FALSE;
+    }
+    static bool Remove() {
+        return ::DeleteFileW(Path().c_str()) || ::GetLastError() == ERROR_FILE_NOT_FOUND;
+    }
+};
+
+// Beside the program or in the system folder, the library is bound: no
+// warning, and it is held until OK.
+TEST_F(LibraryInTheSystemFolder, LibraryBesideTheProgramOrInTheSystemFolderIsBound) {
+    struct Case {
+        const wchar_t* where;
+        std::wstring programFolder;
+        bool inSystemFolder;
+    };
+    const Case cases[] = {
+        {L"beside the program", SimulatedLibraryFolder(), false},
+        {L"in the system folder", NoLibraryFolder(), true},
+    };
+    ASSERT_TRUE(m_bench.Open());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(Printable(c.where));
+        if (c.inSystemFolder) {
+            ASSERT_TRUE(Put()) << "cannot copy the library to " << Printable(Path());
+        }
+        ASSERT_TRUE(m_app.Start(c.programFolder));
+        ASSERT_TRUE(m_app.WaitForMainWindow());
+        ASSERT_TRUE(m_app.WaitsForInput());
+        ExpectNoMessageBox();
+        EXPECT_TRUE(m_app.HasModule(L"inpout32.dll"));
+        const auto record = m_bench.Record(m_app.Pid());
+        ASSERT_TRUE(record.has_value()) << "the library never attached";
+        EXPECT_TRUE(record->HoldsLibrary());
+        ASSERT_TRUE(m_app.PressWithoutWaiting(IDOK));
+        ASSERT_TRUE(m_app.Process().WaitForExit(driver::kStepTimeoutMs));
+    }
 }
 
 } // namespace

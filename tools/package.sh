@@ -1,0 +1,57 @@
+#!/bin/sh
+# Builds the Windows package: dist/Kelvarin-<version>-win32.zip and
+# dist/SHA256SUMS, and prints the zip's path and SHA-256. The programs are
+# built by the -win32 compilers with only what ships, checked to start on
+# Windows XP SP3, and packed with fixed entry order and times (the last
+# commit's date), so the same commit gives the same bytes anywhere.
+#   KELVARIN_BUILD     build tree (default: build/ in the source tree)
+#   KELVARIN_DIST      output folder (default: dist/ in the source tree)
+#   SOURCE_DATE_EPOCH  the entries' time (default: the last commit's date)
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${KELVARIN_BUILD:-$root/build}
+dist=${KELVARIN_DIST:-$root/dist}
+tree="$build/package"
+"$root/tools/setup.sh"
+
+if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+    SOURCE_DATE_EPOCH=$(git -C "$root" log -1 --format=%ct) || {
+        echo "$0: not a git clone: set SOURCE_DATE_EPOCH to the commit's date" >&2
+        exit 2
+    }
+fi
+# Tools that honour it (the linker) date their output with it too.
+export SOURCE_DATE_EPOCH
+version=$(sed -n 's/^project(Kelvarin VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
+
+mkdir -p "$build/logs"
+log="$build/logs/package.log"
+if ! { cmake -S "$root" -B "$tree" -DCMAKE_BUILD_TYPE=Release -DKELVARIN_SHIPPED_ONLY=ON \
+        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686-win32.cmake" &&
+       cmake --build "$tree" -j "$(nproc)"; } >"$log" 2>&1; then
+    tail -n 40 "$log"
+    echo "$0: the build failed, log: $log" >&2
+    exit 1
+fi
+
+bin="$tree/bin"
+if ! python3 "$root/tools/check_xp_imports.py" "$root/tools/windows-xp-exports" \
+        "$bin/Kelvarin.exe" "$bin/inpout32.dll" "$bin/portsim.exe" >"$build/logs/xp-imports.log"; then
+    cat "$build/logs/xp-imports.log" >&2
+    echo "$0: the programs would not start on Windows XP SP3" >&2
+    exit 1
+fi
+
+name="Kelvarin-$version-win32.zip"
+mkdir -p "$dist"
+python3 "$root/tools/package_zip.py" "$dist/$name" "$SOURCE_DATE_EPOCH" \
+    Kelvarin.exe="$bin/Kelvarin.exe" \
+    LICENSE="$root/LICENSE" \
+    README.txt="$root/package/README.txt" \
+    simulated-port/Kelvarin.exe="$bin/Kelvarin.exe" \
+    simulated-port/inpout32.dll="$bin/inpout32.dll" \
+    simulated-port/portsim.exe="$bin/portsim.exe" \
+    simulated-port/README.txt="$root/package/simulated-port.txt"
+(cd "$dist" && sha256sum "$name" >SHA256SUMS)
+echo "$dist/$name"
+echo "SHA-256 $(cut -d' ' -f1 "$dist/SHA256SUMS")"
