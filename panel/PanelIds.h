@@ -1,5 +1,6 @@
 // Ids of the main window's controls and images that the panel works on,
-// shared with the resource script (through ui/resource.h) and the code.
+// shared with the resource script and the code. The window's resource header
+// includes it beside its own ids.
 // Plain #defines only: windres and the portable panel logic both include it.
 #pragma once
 
