@@ -6,7 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include "panel/PanelCommands.h"
-#include "ui/resource.h"
+#include "panel/PanelIds.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "panel/RegisterText.h"
 #include "panel/RegisterTransfer.h"
 #include "port/EcrMode.h"
-#include "ui/resource.h"
+#include "panel/PanelIds.h"
 
 const std::wstring& PanelCommands::Fetch(int id) {
     m_strText = m_window.GetFieldText(id);

@@ -2,7 +2,7 @@
 
 #include "panel/RegisterFields.h"
 #include "panel/RegisterText.h"
-#include "ui/resource.h"
+#include "panel/PanelIds.h"
 
 // clang-format off
 const PinRow kPinTable[25] = {

@@ -1,6 +1,6 @@
 #include "panel/RegisterFields.h"
 
-#include "ui/resource.h"
+#include "panel/PanelIds.h"
 
 const RegisterField kRegisterFields[3] = {
     {PinRegister::Data, IDC_DATA_HEX, IDC_DATA_BIN, 0},

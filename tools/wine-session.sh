@@ -26,6 +26,12 @@ start)
     # every hide or destroy.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
         </dev/null >/dev/null 2>&1
+    # Debian's Wine looks for its own fonts (fonts-wine, in /usr/share/wine/fonts)
+    # under a path with a '..' its file lookup cannot follow, so Tahoma,
+    # "MS Shell Dlg" and Marlett fell back to another face: name the folder as
+    # an extra font path.
+    wine reg add 'HKCU\Software\Wine\Fonts' /v Path /d 'Z:\usr\share\wine\fonts' /f \
+        </dev/null >/dev/null 2>&1
     ;;
 stop)
     wineserver -k >/dev/null 2>&1 || true

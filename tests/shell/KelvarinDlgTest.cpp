@@ -63,6 +63,48 @@ COLORREF ImageCorner(HWND control) {
     return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
 }
 
+// The family of the font a font handle comes out as once selected (a
+// substituted name such as "MS Shell Dlg" is kept as the face's name).
+std::wstring FamilyOf(HFONT font) {
+    HDC screen = ::GetDC(nullptr);
+    HGDIOBJ old = ::SelectObject(screen, font);
+    std::vector<char> metrics(::GetOutlineTextMetricsW(screen, 0, nullptr));
+    auto* outline = reinterpret_cast<OUTLINETEXTMETRICW*>(metrics.data());
+    std::wstring family;
+    if (!metrics.empty() &&
+        ::GetOutlineTextMetricsW(screen, static_cast<UINT>(metrics.size()), outline) != 0)
+        family = reinterpret_cast<const wchar_t*>(
+            metrics.data() + reinterpret_cast<uintptr_t>(outline->otmpFamilyName));
+    ::SelectObject(screen, old);
+    ::ReleaseDC(nullptr, screen);
+    return family;
+}
+
+// The caption's buttons draw with Marlett's symbols, and the dialog's font is
+// the face the system maps "MS Shell Dlg" to: both must exist, not fall back.
+TEST_F(MainDialog, DrawsWithTheSystemsOwnFonts) {
+    LOGFONTW symbols{};
+    symbols.lfCharSet = SYMBOL_CHARSET;
+    wcscpy(symbols.lfFaceName, L"Marlett");
+    HFONT marlett = ::CreateFontIndirectW(&symbols);
+    EXPECT_EQ(FamilyOf(marlett), L"Marlett");
+    ::DeleteObject(marlett);
+
+    wchar_t mapped[LF_FACESIZE] = {};
+    DWORD size = sizeof(mapped);
+    ASSERT_EQ(::RegGetValueW(HKEY_LOCAL_MACHINE,
+                             L"Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes",
+                             L"MS Shell Dlg", RRF_RT_REG_SZ, nullptr, mapped, &size),
+              ERROR_SUCCESS);
+    std::wstring dialogFace;
+    DialogProbe dialog([&](DialogProbe& d) {
+        dialogFace = FamilyOf(reinterpret_cast<HFONT>(::SendMessageW(d.m_hWnd, WM_GETFONT, 0, 0)));
+        d.PostEnd();
+    });
+    dialog.DoModal();
+    EXPECT_EQ(dialogFace, mapped);
+}
+
 struct CloseCase {
     const char* how;
     UINT message;

@@ -5,7 +5,7 @@
 #include <set>
 
 #include "support/FakeWindow.h"
-#include "ui/resource.h"
+#include "panel/PanelIds.h"
 
 namespace {
 

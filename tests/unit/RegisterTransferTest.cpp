@@ -4,7 +4,7 @@
 
 #include "support/FakePort.h"
 #include "support/FakeWindow.h"
-#include "ui/resource.h"
+#include "panel/PanelIds.h"
 
 namespace {
 

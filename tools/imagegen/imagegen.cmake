@@ -21,4 +21,4 @@ list(APPEND KELVARIN_IMAGEGEN_HEADERS
     ${CMAKE_SOURCE_DIR}/panel/RegisterFields.h
     ${CMAKE_SOURCE_DIR}/panel/RegisterText.h
     ${CMAKE_SOURCE_DIR}/panel/WindowOps.h
-    ${CMAKE_SOURCE_DIR}/ui/resource.h)
+    ${CMAKE_SOURCE_DIR}/panel/PanelIds.h)
