@@ -165,7 +165,7 @@ TEST_F(ProgramImage, IndicatorImagesShowTheirLabelsInTheirLevelsColours) {
     }
     for (auto a = labels.begin(); a != labels.end(); ++a)
         for (auto b = std::next(a); b != labels.end(); ++b)
-            EXPECT_NE(a->second, b->second) << a->first << " and " << b->first << " look alike";
+            EXPECT_TRUE(a->second != b->second) << a->first << " and " << b->first << " look alike";
 }
 
 TEST_F(ProgramImage, AboutPictureIs363By315In24Bits) {
