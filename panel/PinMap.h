@@ -1,7 +1,7 @@
 // The 25-pin connector: which register bit drives each pin, which indicator
 // shows it, and which image shows each level. This table is the one source of
-// truth: the panel walks it, the image generator draws its images from it and
-// the end-to-end tests check the window against it.
+// truth: the panel walks it and the image generator draws its images from it;
+// the tests check both against pin and image lists written out on their own.
 #pragma once
 
 #include <cstdint>

@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <optional>
 #include <string>
@@ -185,6 +187,55 @@ TEST(PortDeviceLibrary, TakesACharacterDevice) {
     EXPECT_EQ(library.In(0x0379), 0x00);
     EXPECT_EQ(library.In(0xFFFF), 0x00);
     EXPECT_EQ(library.Told(), "");
+}
+
+// /dev/full takes no write (and reads as zeros): the failure is said, once.
+TEST(PortDeviceLibrary, FailedWritesAreSaidOnce) {
+    LoadedLibrary library("/dev/full");
+    ASSERT_TRUE(library.Loaded()) << library.Told();
+    library.Out(0x0378, 0x01);
+    library.Out(0x037A, 0x04);
+    const std::string told = library.Told();
+    EXPECT_NE(told.find("writing port 0x0378 of /dev/full"), std::string::npos) << told;
+    EXPECT_EQ(told.find("0x037A"), std::string::npos) << "said twice: " << told;
+}
+
+// Whether this process's effective capabilities (from /proc/self/status)
+// include capability `bit`; root's usually do.
+bool HasCapability(int bit) {
+    HANDLE file = ::CreateFileW(L"Z:\\proc\\self\\status", GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    char text[4096] = {};
+    DWORD got = 0;
+    ::ReadFile(file, text, sizeof text - 1, &got, nullptr);
+    ::CloseHandle(file);
+    const char* line = std::strstr(text, "CapEff:");
+    return line == nullptr || (std::strtoull(line + 7, nullptr, 16) >> bit & 1) != 0;
+}
+
+// A device this user may not write: the library explains the refusal from
+// the process's capabilities (or the kernel's lockdown). No test for root:
+// CAP_DAC_OVERRIDE opens the file anyway, and with CAP_SYS_RAWIO there is no
+// missing capability to name.
+TEST(PortDeviceLibrary, ExplainsADeviceItMayNotOpen) {
+    constexpr int kCapDacOverride = 1, kCapSysRawIo = 17;
+    if (HasCapability(kCapDacOverride) || HasCapability(kCapSysRawIo))
+        GTEST_SKIP() << "run as root or with CAP_DAC_OVERRIDE or CAP_SYS_RAWIO";
+    const ScratchFile device("read-only.bin");
+    ASSERT_TRUE(device.Write(PowerOnPattern()));
+    ASSERT_TRUE(::SetFileAttributesW(device.WindowsPath().c_str(), FILE_ATTRIBUTE_READONLY));
+    {
+        LoadedLibrary library(device.LinuxPath());
+        EXPECT_FALSE(library.Loaded());
+        const std::string told = library.Told();
+        const bool explained =
+            told.find("permission denied: opening the port device needs the CAP_SYS_RAWIO "
+                      "capability") != std::string::npos ||
+            told.find("permission denied: the kernel is locked down") != std::string::npos;
+        EXPECT_TRUE(explained) << told;
+    }
+    ::SetFileAttributesW(device.WindowsPath().c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(device.Read(), PowerOnPattern());
 }
 
 } // namespace

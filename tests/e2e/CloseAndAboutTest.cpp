@@ -109,6 +109,14 @@ protected:
 TEST_P(AboutBox, OpensOverTheWindowAndCloses) {
     const AboutCase& c = GetParam();
     ASSERT_NO_FATAL_FAILURE(StartProgram());
+    // Away from the screen's middle, where a box centred on the screen would
+    // also be centred on the window.
+    RECT window{};
+    ::GetWindowRect(m_app.Window(), &window);
+    ASSERT_TRUE(::SetWindowPos(m_app.Window(), nullptr, 412 - (window.right - window.left) / 2,
+                               314 - (window.bottom - window.top) / 2, 0, 0,
+                               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE));
+    ::GetWindowRect(m_app.Window(), &window);
     if (c.open == OpenAboutBy::HelpButton)
         ASSERT_TRUE(m_app.PressWithoutWaiting(ID_HELP));
     else
@@ -118,6 +126,10 @@ TEST_P(AboutBox, OpensOverTheWindowAndCloses) {
     ASSERT_NE(about, nullptr) << "no About box";
     EXPECT_EQ(::GetWindow(about, GW_OWNER), m_app.Window());
     EXPECT_FALSE(::IsWindowEnabled(m_app.Window())) << "the window takes input under the box";
+    RECT box{};
+    ::GetWindowRect(about, &box);
+    EXPECT_NEAR(box.left + box.right, window.left + window.right, 2) << "not centred across";
+    EXPECT_NEAR(box.top + box.bottom, window.top + window.bottom, 2) << "not centred down";
     const std::vector<std::wstring> texts = ChildTexts(about);
     for (const wchar_t* expected : {L"Kelvarin Version 1.0", L"Data: Parallel Data , Base Addr. ",
                                     L"DSR: Parallel Status Register , Base Addr.+1 ",

@@ -3,7 +3,7 @@
 #include "AppProcess.h"
 #include "Polling.h"
 #include "Printable.h"
-#include "panel/PinMap.h"
+#include "Connector.h"
 #include "ui/resource.h"
 
 namespace e2e {
@@ -20,12 +20,13 @@ std::string Shorten(const std::wstring& text) {
 }
 
 std::string IndicatorName(int id) {
-    for (const PinRow& row : kPinTable)
-        if (row.indicatorId == id)
-            return "pin " + std::to_string(row.pin) + " (" + std::string(row.label) + ")";
-    for (const LegendRow& legend : kLegend)
-        if (legend.indicatorId == id)
-            return "legend " + std::string(legend.label);
+    for (const ConnectorPin& pin : kConnector)
+        if (pin.indicatorId == id)
+            return "pin " + std::to_string(pin.pin) + " (" + std::string(pin.label) + ")";
+    if (id == kLegendHigh)
+        return "legend H";
+    if (id == kLegendLow)
+        return "legend L";
     return "indicator " + std::to_string(id);
 }
 

@@ -8,7 +8,7 @@
 #include "Polling.h"
 #include "ProcessFigures.h"
 #include "Printable.h"
-#include "panel/PinMap.h"
+#include "Connector.h"
 #include "ui/resource.h"
 
 namespace e2e {
@@ -256,10 +256,10 @@ std::map<int, driver::Level> KelvarinUnderTest::ShownLevels() {
     const auto read = [&](int id) {
         levels[id] = driver::LevelOf(Crop(shot, windowRect, WindowRect(Item(id))));
     };
-    for (const PinRow& row : kPinTable)
-        read(row.indicatorId);
-    for (const LegendRow& legend : kLegend)
-        read(legend.indicatorId);
+    for (const ConnectorPin& pin : kConnector)
+        read(pin.indicatorId);
+    read(kLegendHigh);
+    read(kLegendLow);
     return levels;
 }
 

@@ -12,7 +12,7 @@
 #include "Polling.h"
 #include "Printable.h"
 #include "ScratchFile.h"
-#include "panel/PinMap.h"
+#include "Connector.h"
 #include "ui/resource.h"
 
 namespace e2e {
@@ -53,11 +53,8 @@ protected:
         ASSERT_TRUE(m_app.PickMode(L"SPP"));
         for (int press = 0; press < 2; ++press)
             PressExpectingBoxes(IDC_SET, {kLoadFailText});
-        for (const PinRow& row : kPinTable) {
-            if (FindPinButton(row.indicatorId) != nullptr) {
-                ASSERT_TRUE(m_app.Press(row.indicatorId));
-            }
-        }
+        for (const ConnectorPin& pin : ButtonPins())
+            ASSERT_TRUE(m_app.Press(pin.indicatorId));
         ExpectNoMessageBox();
         ExpectFields(EmptyFields());
         ExpectLevels(StartingLevels());

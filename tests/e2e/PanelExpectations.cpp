@@ -2,7 +2,7 @@
 
 #include <cwchar>
 
-#include "panel/PinMap.h"
+#include "Connector.h"
 
 namespace e2e {
 
@@ -37,28 +37,15 @@ PanelFields EmptyFields() {
 
 std::map<int, Level> ExpectedLevels(uint32_t data, uint32_t status, uint32_t control) {
     std::map<int, Level> levels;
-    for (const PinRow& row : kPinTable) {
-        uint32_t value = 0;
-        switch (row.reg) {
-        case PinRegister::Data:
-            value = data;
-            break;
-        case PinRegister::Status:
-            value = status;
-            break;
-        case PinRegister::Control:
-            value = control;
-            break;
-        case PinRegister::Ground:
-            levels[row.indicatorId] = Level::Low;
-            continue;
-        }
-        const bool bitSet = ((value >> row.bit) & 1u) != 0;
-        // The port inverts some lines: their set bit is a low level.
-        levels[row.indicatorId] = bitSet != row.inverted ? Level::High : Level::Low;
+    for (const ConnectorPin& pin : kConnector) {
+        const uint32_t value = pin.reg == Register::Data     ? data
+                               : pin.reg == Register::Status ? status
+                                                             : control;
+        const int image = ((value >> pin.bit) & 1u) != 0 ? pin.whenSet : pin.whenClear;
+        levels[pin.indicatorId] = IsHighImage(image) ? Level::High : Level::Low;
     }
-    for (const LegendRow& legend : kLegend)
-        levels[legend.indicatorId] = legend.high ? Level::High : Level::Low;
+    levels[kLegendHigh] = Level::High;
+    levels[kLegendLow] = Level::Low;
     return levels;
 }
 
@@ -68,8 +55,8 @@ std::map<int, Level> ExpectedLevels(const PanelFields& fields) {
 
 std::map<int, Level> StartingLevels() {
     std::map<int, Level> levels = ExpectedLevels(0, 0, 0);
-    for (const PinRow& row : kPinTable)
-        levels[row.indicatorId] = Level::Low;
+    for (const ConnectorPin& pin : kConnector)
+        levels[pin.indicatorId] = Level::Low;
     return levels;
 }
 

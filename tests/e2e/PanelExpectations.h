@@ -1,7 +1,6 @@
 // What the panel must show: the register fields' texts and every indicator's
-// colour. The colours come from the pin table (which bit drives which pin,
-// which lines the port inverts); the texts are written here on their own,
-// not with the program's formatter.
+// colour, both written here on their own: the texts without the program's
+// formatter, the colours from the connector table of the tests.
 #pragma once
 
 #include <cstdint>

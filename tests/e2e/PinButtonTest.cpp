@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "KelvarinTest.h"
-#include "panel/PinMap.h"
+#include "Connector.h"
 #include "ui/resource.h"
 
 namespace e2e {
@@ -14,28 +14,19 @@ namespace {
 
 using driver::Level;
 
-// The button rows of the pin table: data pins and control pins.
-std::vector<PinRow> ButtonRows() {
-    std::vector<PinRow> rows;
-    for (const PinRow& row : kPinTable)
-        if (FindPinButton(row.indicatorId) != nullptr)
-            rows.push_back(row);
-    return rows;
-}
-
 class PinButtons : public KelvarinTest {
 protected:
-    FieldPair& FieldOf(PanelFields& fields, PinRegister reg) {
-        return reg == PinRegister::Data ? fields.data : fields.control;
+    FieldPair& FieldOf(PanelFields& fields, Register reg) {
+        return reg == Register::Data ? fields.data : fields.control;
     }
-    uint16_t PortOf(PinRegister reg) { return reg == PinRegister::Data ? 0x378 : 0x37A; }
+    uint16_t PortOf(Register reg) { return reg == Register::Data ? 0x378 : 0x37A; }
 };
 
 TEST_F(PinButtons, DoNothingBeforeSet) {
     ASSERT_NO_FATAL_FAILURE(StartProgram());
-    const std::vector<PinRow> rows = ButtonRows();
+    const std::vector<ConnectorPin> rows = ButtonPins();
     ASSERT_EQ(rows.size(), 12u);
-    for (const PinRow& row : rows) {
+    for (const ConnectorPin& row : rows) {
         ASSERT_TRUE(m_app.Press(row.indicatorId)) << "pin " << row.pin;
         ExpectNoAccess();
     }
@@ -58,7 +49,7 @@ TEST_F(PinButtons, EachPinFlipsItsBitAndWritesItsRegister) {
     std::map<int, Level> onScreen = m_app.ShownLevels();
     // Every pin once to flip its bit, then every pin again to flip it back.
     for (int round = 0; round < 2; ++round) {
-        for (const PinRow& row : ButtonRows()) {
+        for (const ConnectorPin& row : ButtonPins()) {
             SCOPED_TRACE("pin " + std::to_string(row.pin) + " (" + std::string(row.label) +
                          "), round " + std::to_string(round + 1));
             FieldPair& field = FieldOf(shown, row.reg);
@@ -104,7 +95,7 @@ TEST_F(PinButtons, FlipTheTypedValue) {
     ASSERT_TRUE(m_app.PickMode(L"SPP"));
     PanelFields shown = Set(L"SPP");
     for (const auto& c : cases) {
-        const PinRow& row = *FindPinButton(c.button);
+        const ConnectorPin& row = *FindButton(c.button);
         SCOPED_TRACE("pin " + std::to_string(row.pin));
         ASSERT_TRUE(m_app.Type(c.field, c.typed));
         ASSERT_TRUE(m_app.Press(c.button));

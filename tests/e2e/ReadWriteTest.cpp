@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "KelvarinTest.h"
-#include "panel/PinMap.h"
+#include "Connector.h"
 #include "ui/resource.h"
 
 namespace e2e {
@@ -57,8 +57,8 @@ TEST_F(ReadAndWrite, ReadFollowsTheInputPins) {
         // Each status pin shows the level driven on it, busy (pin 11, whose
         // bit the port inverts) included.
         const std::map<int, Level> levels = ExpectedLevels(fields);
-        for (const PinRow& row : kPinTable) {
-            if (row.reg == PinRegister::Status) {
+        for (const ConnectorPin& row : kConnector) {
+            if (row.reg == Register::Status) {
                 EXPECT_EQ(levels.at(row.indicatorId),
                           ((driven >> row.bit) & 1u) != 0 ? Level::High : Level::Low)
                     << "pin " << row.pin;
@@ -95,7 +95,7 @@ TEST_F(ReadAndWrite, LoopbackShowsWrittenDataOnTheStatusPins) {
         shown = Read();
         const std::map<int, Level> levels = ExpectedLevels(shown);
         for (const auto& [pin, bit] : wiredFrom) {
-            for (const PinRow& row : kPinTable) {
+            for (const ConnectorPin& row : kConnector) {
                 if (row.pin == pin) {
                     EXPECT_EQ(levels.at(row.indicatorId),
                               ((data >> bit) & 1) != 0 ? Level::High : Level::Low)

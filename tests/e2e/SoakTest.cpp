@@ -28,8 +28,8 @@
 
 #include "AppProcess.h"
 #include "KelvarinTest.h"
+#include "Connector.h"
 #include "Polling.h"
-#include "panel/PinMap.h"
 #include "ui/resource.h"
 
 namespace e2e {
@@ -80,7 +80,7 @@ protected:
         m_shown = fields;
         const std::map<int, Level> levels = ExpectedLevels(fields);
         for (const auto& [id, level] : levels) {
-            if (FindPinButton(id) == nullptr)
+            if (FindButton(id) == nullptr)
                 continue;
             const auto previous = m_buttonLevels.find(id);
             if (previous != m_buttonLevels.end() && previous->second != level)
@@ -90,12 +90,12 @@ protected:
     }
 
     void Toggle(int button) {
-        const PinRow& row = *FindPinButton(button);
+        const ConnectorPin& row = *FindButton(button);
         PanelFields fields = m_shown;
-        FieldPair& field = row.reg == PinRegister::Data ? fields.data : fields.control;
+        FieldPair& field = row.reg == Register::Data ? fields.data : fields.control;
         field = Formatted(field.value ^ (1u << row.bit));
         m_expected.push_back({true,
-                              static_cast<uint16_t>(row.reg == PinRegister::Data ? 0x378 : 0x37A),
+                              static_cast<uint16_t>(row.reg == Register::Data ? 0x378 : 0x37A),
                               static_cast<uint16_t>(field.value)});
         Shows(fields);
         ASSERT_TRUE(m_app.Press(button));
@@ -136,10 +136,8 @@ TEST_F(Soak, TogglesAndSetsHoldNoObjectsAndMatchTheLog) {
     const int toggles = Scaled(kToggles), sets = Scaled(kSets);
     ASSERT_NO_FATAL_FAILURE(StartProgram());
     std::vector<int> buttons;
-    for (const PinRow& row : kPinTable) {
-        if (FindPinButton(row.indicatorId) != nullptr)
-            buttons.push_back(row.indicatorId);
-    }
+    for (const ConnectorPin& pin : ButtonPins())
+        buttons.push_back(pin.indicatorId);
 
     // Warm up: whatever a first box or a first repaint allocates once.
     for (const ModeBits& mode : kModes) {

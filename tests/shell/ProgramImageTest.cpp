@@ -5,8 +5,10 @@
 
 #include <map>
 #include <string>
+#include <string_view>
+#include <vector>
 
-#include "panel/PinMap.h"
+#include "support/IndicatorImageList.h"
 #include "ui/resource.h"
 
 namespace {
@@ -115,6 +117,7 @@ TEST_F(ProgramImage, IconHasThreeSizesInThreeDepths) {
 struct Pixels {
     int width = 0, height = 0, bits = 0;
     std::map<COLORREF, int> colours; // colour -> pixel count
+    std::vector<COLORREF> pixels;
 };
 
 Pixels ReadBitmap(HMODULE module, int id) {
@@ -131,37 +134,38 @@ Pixels ReadBitmap(HMODULE module, int id) {
     for (int y = 0; y < result.height && result.bits == 24; ++y)
         for (int x = 0; x < result.width; ++x) {
             const BYTE* p = bits + y * dib.dsBm.bmWidthBytes + x * 3;
-            ++result.colours[RGB(p[2], p[1], p[0])];
+            result.pixels.push_back(RGB(p[2], p[1], p[0]));
+            ++result.colours[result.pixels.back()];
         }
     ::DeleteObject(bitmap);
     return result;
 }
 
-// Every image the pin table and the legend name: 27 x 25, 24-bit, exactly two
-// colours: the level's background and its label.
-TEST_F(ProgramImage, IndicatorImagesHaveTheirLevelsColours) {
-    std::map<int, bool> images; // resource -> high
-    for (const PinRow& row : kPinTable) {
-        if (row.imageHigh != 0)
-            images[row.imageHigh] = true;
-        images[row.imageLow] = false;
-    }
-    for (const LegendRow& legend : kLegend)
-        images[legend.image] = legend.high;
-    ASSERT_EQ(images.size(), 44u);
-
-    for (const auto& [id, high] : images) {
-        SCOPED_TRACE(testing::Message() << "bitmap " << id);
-        const Pixels image = ReadBitmap(m_module, id);
+// Every indicator image: 27 x 25, 24-bit, exactly two colours (the level's
+// background and its label), and its label drawn alike in all its images and
+// unlike every other label.
+TEST_F(ProgramImage, IndicatorImagesShowTheirLabelsInTheirLevelsColours) {
+    std::map<std::string_view, std::vector<bool>> labels; // label -> its pixels
+    for (const ListedImage& listed : kListedImages) {
+        SCOPED_TRACE(testing::Message() << "bitmap " << listed.resource << " " << listed.label);
+        const Pixels image = ReadBitmap(m_module, listed.resource);
         EXPECT_EQ(image.width, 27);
         EXPECT_EQ(image.height, 25);
         EXPECT_EQ(image.bits, 24);
-        const COLORREF background = high ? RGB(0, 255, 0) : RGB(255, 0, 0);
-        const COLORREF label = high ? RGB(0, 0, 255) : RGB(0, 255, 0);
+        const COLORREF background = listed.high ? RGB(0, 255, 0) : RGB(255, 0, 0);
+        const COLORREF label = listed.high ? RGB(0, 0, 255) : RGB(0, 255, 0);
         ASSERT_EQ(image.colours.size(), 2u);
         EXPECT_GT(image.colours.at(background), 27 * 25 / 2);
         EXPECT_GT(image.colours.at(label), 20);
+        std::vector<bool> mask;
+        for (const COLORREF pixel : image.pixels)
+            mask.push_back(pixel == label);
+        EXPECT_TRUE(labels.emplace(listed.label, mask).first->second == mask)
+            << "drawn unlike the label's other image";
     }
+    for (auto a = labels.begin(); a != labels.end(); ++a)
+        for (auto b = std::next(a); b != labels.end(); ++b)
+            EXPECT_TRUE(a->second != b->second) << a->first << " and " << b->first << " look alike";
 }
 
 TEST_F(ProgramImage, AboutPictureIs363By315In24Bits) {

@@ -10,7 +10,6 @@
 #include "Polling.h"
 #include "Screen.h"
 #include "panel/PinMap.h"
-#include "port/EcrMode.h"
 #include "ui/resource.h"
 
 using namespace driver;
@@ -50,9 +49,9 @@ protected:
 };
 
 TEST_F(KelvarinWindow, ListsTheModesWithPs2Selected) {
-    std::vector<std::wstring> expected(std::begin(kModeListOrder), std::end(kModeListOrder));
+    const std::vector<std::wstring> expected = {L"ECP", L"EPP", L"PPF", L"PS/2", L"SPP"};
     EXPECT_EQ(ComboEntries(Item(IDC_MODE)), expected);
-    EXPECT_EQ(ComboSelection(Item(IDC_MODE)), kInitialModeIndex);
+    EXPECT_EQ(ComboSelection(Item(IDC_MODE)), 3);
     EXPECT_EQ(GetText(Item(IDC_MODE)), L"PS/2");
 }
 
@@ -105,11 +104,8 @@ TEST_F(KelvarinWindow, ShowsEveryPinLowAndTheLegend) {
         const Level shown = IndicatorLevel(Item(row.indicatorId));
         EXPECT_EQ(shown, Level::Low) << "pin " << row.pin << " shows " << LevelName(shown);
     }
-    for (const LegendRow& legend : kLegend) {
-        const Level shown = IndicatorLevel(Item(legend.indicatorId));
-        EXPECT_EQ(shown, legend.high ? Level::High : Level::Low)
-            << "legend " << legend.label << " shows " << LevelName(shown);
-    }
+    EXPECT_EQ(IndicatorLevel(Item(IDC_LEGEND_HIGH)), Level::High);
+    EXPECT_EQ(IndicatorLevel(Item(IDC_LEGEND_LOW)), Level::Low);
 }
 
 // The About box, opened from Help or the system menu, over a disabled main

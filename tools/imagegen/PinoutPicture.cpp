@@ -90,18 +90,18 @@ void DrawConnector(Canvas& canvas) {
     }
 }
 
-// A signal's label, turned to run up from the connector (upper row) or down
-// towards it (lower row): "C0 STROBE", with a bar over inverted lines' names.
-void DrawSignalLabel(Canvas& canvas, const PinRow& row, std::string_view name) {
+// A signal's caption, turned to run up from the connector (upper row) or
+// down towards it (lower row), with a bar over inverted lines' names.
+void DrawSignalLabel(Canvas& canvas, const PinRow& row) {
     const Point centre = PinCentre(row.pin);
-    const std::string text = std::string(row.label) + " " + std::string(name);
+    const std::string text = PinCaption(row.pin);
     const TextStyle style{GroupOf(row.reg).colour, 1, TextDirection::Up};
     const int x = centre.x - TextHeight() / 2;
     const int y = row.pin <= 13 ? 114 : 202 + TextWidth(text);
     DrawText(canvas, x, y, text, style);
+    const int nameStart = static_cast<int>(row.label.size()) + 1;
     if (row.inverted)
-        DrawOverbar(canvas, x, y, static_cast<int>(row.label.size()) + 1,
-                    static_cast<int>(name.size()), style);
+        DrawOverbar(canvas, x, y, nameStart, static_cast<int>(text.size()) - nameStart, style);
 }
 
 // A bracket over (or under) a run of pins with a caption, joining them.
@@ -118,17 +118,10 @@ void DrawBracket(Canvas& canvas, int firstPin, int lastPin, bool above, std::str
 }
 
 void DrawLabels(Canvas& canvas) {
-    for (const PinRow& row : kPinTable) {
-        const std::string_view name = SignalName(row.label);
-        if (!name.empty()) {
-            DrawSignalLabel(canvas, row, name);
-        } else if (row.reg == PinRegister::Data) {
-            // Each data pin carries its bit's name; one caption covers them.
-            const Point centre = PinCentre(row.pin);
-            DrawText(canvas, centre.x - TextHeight() / 2, 114, row.label,
-                     {kData.colour, 1, TextDirection::Up});
-        }
-    }
+    // Data pins carry their bit's name alone; the bracket's caption names them.
+    for (const PinRow& row : kPinTable)
+        if (row.reg != PinRegister::Ground)
+            DrawSignalLabel(canvas, row);
     const PinSpan data = SpanOf(PinRegister::Data), ground = SpanOf(PinRegister::Ground);
     DrawBracket(canvas, data.highest, data.lowest, true, "DATA D0 - D7", kData.colour);
     const std::string groundCaption = "GROUND (PINS " + std::to_string(ground.lowest) + " - " +
@@ -174,6 +167,15 @@ std::string_view SignalName(std::string_view label) {
     for (const Name& n : kNames)
         if (n.label == label)
             return n.name;
+    return {};
+}
+
+std::string PinCaption(int pin) {
+    for (const PinRow& row : kPinTable)
+        if (row.pin == pin && row.reg != PinRegister::Ground) {
+            const std::string_view name = SignalName(row.label);
+            return std::string(row.label) + (name.empty() ? "" : " " + std::string(name));
+        }
     return {};
 }
 
