@@ -60,10 +60,13 @@ class Soak : public KelvarinTest {
 protected:
     // Flips D0 (the write is checked) until the library samples the
     // program's GDI objects at that write (it samples at most every 10 ms),
-    // and takes the program's resources then.
+    // and takes the program's resources then. Every window is painted first:
+    // a window waiting for its paint holds an update region, a GDI object
+    // that would otherwise be counted or not as the paints lag the clicks.
     Resources Measure() {
         std::optional<portsim::ProcessInfo> record;
         driver::WaitUntil([&] {
+            ::RedrawWindow(m_app.Window(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
             Toggle(IDC_D0);
             CheckLog();
             record = m_bench.Record(m_app.Pid());
