@@ -48,14 +48,22 @@ std::optional<std::vector<uint32_t>> NumbersOf(std::string_view line) {
     return numbers;
 }
 
-// The rest of the line that starts with `key`, or nothing.
-std::optional<std::string_view> LineAfter(std::string_view text, std::string_view key) {
+// The lines of a text, without their line ends.
+std::vector<std::string_view> LinesOf(std::string_view text) {
+    std::vector<std::string_view> lines;
     for (size_t start = 0; start < text.size();) {
         const size_t end = std::min(text.find('\n', start), text.size());
-        const std::string_view line = text.substr(start, end - start);
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+// The rest of the first line that starts with `key`, or nothing.
+std::optional<std::string_view> LineAfter(std::string_view text, std::string_view key) {
+    for (const std::string_view line : LinesOf(text)) {
         if (line.substr(0, key.size()) == key)
             return line.substr(key.size());
-        start = end + 1;
     }
     return std::nullopt;
 }
@@ -66,7 +74,8 @@ ChosenDevice ChooseDevice(std::wstring_view setting) {
     constexpr std::wstring_view prefix = kPpdevPrefix;
     if (setting.substr(0, prefix.size()) == prefix)
         return {std::wstring(setting.substr(prefix.size())), true};
-    return {std::wstring(setting), setting.substr(0, 12) == L"/dev/parport"};
+    constexpr std::wstring_view portDevices = L"/dev/parport";
+    return {std::wstring(setting), setting.substr(0, portDevices.size()) == portDevices};
 }
 
 std::wstring WinePathOf(std::wstring_view path) {
@@ -81,12 +90,11 @@ std::wstring WinePathOf(std::wstring_view path) {
 }
 
 std::optional<bool> HasRawIoCapability(std::string_view procStatus) {
-    constexpr std::string_view key = "\nCapEff:";
-    const std::string text = "\n" + std::string(procStatus);
-    const size_t at = text.find(key);
-    if (at == std::string::npos)
+    const std::optional<std::string_view> rest = LineAfter(procStatus, "CapEff:");
+    if (!rest)
         return std::nullopt;
-    size_t i = at + key.size();
+    const std::string_view text = *rest;
+    size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
         ++i;
     uint64_t mask = 0;
@@ -141,10 +149,7 @@ std::vector<uint32_t> GroupsOf(std::string_view procStatus) {
 
 std::string GroupName(std::string_view etcGroup, uint32_t group) {
     // name:password:gid:members
-    for (size_t start = 0; start < etcGroup.size();) {
-        const size_t end = std::min(etcGroup.find('\n', start), etcGroup.size());
-        const std::string_view line = etcGroup.substr(start, end - start);
-        start = end + 1;
+    for (const std::string_view line : LinesOf(etcGroup)) {
         const size_t nameEnd = line.find(':');
         const size_t idStart = line.find(':', nameEnd + 1);
         if (nameEnd == std::string_view::npos || idStart == std::string_view::npos)
