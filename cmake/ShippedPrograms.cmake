@@ -1,18 +1,19 @@
-# The programs that ship (Kelvarin.exe, the simulated inpout32.dll, portsim.exe)
-# are built by the -win32 compilers in a tree of their own (shipped/), since
-# the -posix ones link a threads runtime that needs a later Windows than XP.
+# The programs that ship (Kelvarin.exe, the simulated port library, portsim.exe)
+# are built by the -win32 compilers of this build's architecture in a tree of
+# their own (shipped/), since the -posix ones link a threads runtime that
+# needs a later Windows than XP.
 # They are copied into bin/ and imported under their own target names, so the
 # tests run the very files the package holds.
 include(ExternalProject)
 set(shipped_tree ${CMAKE_BINARY_DIR}/shipped)
-set(shipped_files Kelvarin.exe inpout32.dll portsim.exe)
+set(shipped_files Kelvarin.exe ${KELVARIN_PORT_LIBRARY}.dll portsim.exe)
 list(TRANSFORM shipped_files PREPEND ${shipped_tree}/bin/ OUTPUT_VARIABLE shipped_built)
 list(TRANSFORM shipped_files PREPEND ${CMAKE_BINARY_DIR}/bin/ OUTPUT_VARIABLE shipped_copies)
 ExternalProject_Add(shipped_programs
     SOURCE_DIR ${CMAKE_SOURCE_DIR}
     BINARY_DIR ${shipped_tree}
     PREFIX ${shipped_tree}/external
-    CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-i686-win32.cmake
+    CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-${CMAKE_SYSTEM_PROCESSOR}-win32.cmake
                -DCMAKE_BUILD_TYPE=Release -DKELVARIN_SHIPPED_ONLY=ON
     INSTALL_COMMAND ${CMAKE_COMMAND} -E copy_if_different ${shipped_built} ${CMAKE_BINARY_DIR}/bin/
     BUILD_ALWAYS ON

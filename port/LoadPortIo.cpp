@@ -3,10 +3,9 @@
 #include <windows.h>
 
 #include <string>
+#include "port/PortLibraryFile.h"
 
 namespace {
-
-constexpr wchar_t kLibraryName[] = L"inpout32.dll";
 
 // Some port libraries reach the ports through a kernel driver of their own
 // and export this query. Without the driver every access silently does
@@ -59,7 +58,7 @@ HMODULE LoadFromTrustedFolders() {
     for (const std::wstring& folder : {ProgramFolder(), SystemFolder()}) {
         if (folder.empty())
             continue;
-        if (HMODULE lib = LoadLibraryW((folder + kLibraryName).c_str()))
+        if (HMODULE lib = LoadLibraryW((folder + kPortLibraryFile).c_str()))
             return lib;
     }
     return nullptr;

@@ -1,7 +1,8 @@
-// The numbers a 32-bit x86 program passes to the Linux kernel to drive a
-// parallel port through ppdev: system calls, ioctl requests (which encode the
-// argument's size, here for i386), error codes and the statx fields read.
-// Portable, so that a native test checks them against the kernel's headers.
+// The numbers an x86 program (32- or 64-bit) passes to the Linux kernel to
+// drive a parallel port through ppdev: system calls, ioctl requests (which
+// encode the argument's size; ppdev's are the same on i386 and x86-64), error
+// codes and the statx fields read. Portable, so that a native test checks
+// them against the kernel's headers.
 #pragma once
 
 #include <cstddef>
@@ -9,11 +10,13 @@
 
 namespace devport::linux_abi {
 
-// System-call numbers of `int $0x80`.
-inline constexpr long kOpen = 5;
-inline constexpr long kClose = 6;
-inline constexpr long kIoctl = 54;
-inline constexpr long kStatx = 383;
+// System-call numbers, which differ between the two architectures' entries
+// into the kernel: `int $0x80` (i386) and `syscall` (x86-64).
+struct SystemCallNumbers {
+    long open, close, ioctl, statx;
+};
+inline constexpr SystemCallNumbers kI386SystemCalls{5, 6, 54, 383};
+inline constexpr SystemCallNumbers kX8664SystemCalls{2, 3, 16, 332};
 
 inline constexpr int kOpenReadWrite = 2;
 inline constexpr int kOpenCloseOnExec = 0x80000;

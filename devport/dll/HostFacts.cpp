@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "devport/core/DeviceDiagnosis.h"
+#include "port/PortLibraryFile.h"
 
 std::string HostProblem() {
     // Wine's ntdll names the system it runs on; Windows' has no such export.
@@ -43,7 +44,7 @@ void TellStandardError(const std::string& line) {
     HANDLE error = ::GetStdHandle(STD_ERROR_HANDLE);
     if (error == nullptr || error == INVALID_HANDLE_VALUE)
         return;
-    const std::string text = "inpout32.dll: " + line + "\n";
+    const std::string text = std::string(kPortLibraryFileA) + ": " + line + "\n";
     DWORD written = 0;
     ::WriteFile(error, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
 }

@@ -9,18 +9,43 @@ namespace abi = devport::linux_abi;
 
 namespace {
 
-long SystemCall(long number, long first, long second = 0, long third = 0, long fourth = 0,
-                long fifth = 0) {
-    long result;
+// The one place that knows how this process enters the Linux kernel: a
+// Windows library under Wine runs in a Linux process of its own architecture.
+// Arguments and result are pointer-sized (a Windows `long` is 32 bits even in
+// a 64-bit program).
+#if defined(__x86_64__)
+constexpr abi::SystemCallNumbers kCalls = abi::kX8664SystemCalls;
+
+intptr_t SystemCall(long number, intptr_t first, intptr_t second = 0, intptr_t third = 0,
+                    intptr_t fourth = 0, intptr_t fifth = 0) {
+    intptr_t result;
+    register intptr_t r10 asm("r10") = fourth;
+    register intptr_t r8 asm("r8") = fifth;
+    asm volatile("syscall"
+                 : "=a"(result)
+                 : "a"(static_cast<intptr_t>(number)), "D"(first), "S"(second), "d"(third),
+                   "r"(r10), "r"(r8)
+                 : "rcx", "r11", "memory");
+    return result;
+}
+#elif defined(__i386__)
+constexpr abi::SystemCallNumbers kCalls = abi::kI386SystemCalls;
+
+intptr_t SystemCall(long number, intptr_t first, intptr_t second = 0, intptr_t third = 0,
+                    intptr_t fourth = 0, intptr_t fifth = 0) {
+    intptr_t result;
     asm volatile("int $0x80"
                  : "=a"(result)
                  : "a"(number), "b"(first), "c"(second), "d"(third), "S"(fourth), "D"(fifth)
                  : "memory");
     return result;
 }
+#else
+#error "the Linux system calls are written for i386 and x86-64 only"
+#endif
 
-long Address(const void* pointer) {
-    return reinterpret_cast<long>(pointer);
+intptr_t Address(const void* pointer) {
+    return reinterpret_cast<intptr_t>(pointer);
 }
 
 template <typename T> T FieldAt(const unsigned char* record, size_t offset) {
@@ -33,8 +58,9 @@ template <typename T> T FieldAt(const unsigned char* record, size_t offset) {
 
 int LinuxSystemCalls::Examine(const std::string& path, devport::DeviceNode& node) {
     alignas(8) unsigned char record[abi::kStatxSize] = {};
-    const long result = SystemCall(abi::kStatx, abi::kAtCurrentDirectory, Address(path.c_str()), 0,
-                                   abi::kStatxType | abi::kStatxGroup, Address(record));
+    const intptr_t result =
+        SystemCall(kCalls.statx, abi::kAtCurrentDirectory, Address(path.c_str()), 0,
+                   abi::kStatxType | abi::kStatxGroup, Address(record));
     if (result < 0)
         return static_cast<int>(result);
     const auto mode = FieldAt<uint16_t>(record, abi::kStatxModeOffset);
@@ -46,17 +72,17 @@ int LinuxSystemCalls::Examine(const std::string& path, devport::DeviceNode& node
 }
 
 int LinuxSystemCalls::Open(const std::string& path) {
-    return static_cast<int>(
-        SystemCall(abi::kOpen, Address(path.c_str()), abi::kOpenReadWrite | abi::kOpenCloseOnExec));
+    return static_cast<int>(SystemCall(kCalls.open, Address(path.c_str()),
+                                       abi::kOpenReadWrite | abi::kOpenCloseOnExec));
 }
 
 int LinuxSystemCalls::Control(int descriptor, uint32_t request, void* argument) {
     return static_cast<int>(
-        SystemCall(abi::kIoctl, descriptor, static_cast<long>(request), Address(argument)));
+        SystemCall(kCalls.ioctl, descriptor, static_cast<intptr_t>(request), Address(argument)));
 }
 
 void LinuxSystemCalls::Close(int descriptor) {
-    SystemCall(abi::kClose, descriptor);
+    SystemCall(kCalls.close, descriptor);
 }
 
 std::string LinuxSystemCalls::ReadText(const std::string& path) {

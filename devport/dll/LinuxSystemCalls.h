@@ -1,6 +1,7 @@
-// The ppdev system calls made straight to the Linux kernel with `int $0x80`,
-// from inside Wine: a 32-bit Windows library under Wine runs in a 32-bit
-// Linux process, so no Unix-side library is needed beside it.
+// The ppdev system calls made straight to the Linux kernel from inside Wine
+// (`int $0x80` from a 32-bit library, `syscall` from a 64-bit one): a Windows
+// library under Wine runs in a Linux process of its own architecture, so no
+// Unix-side library is needed beside it.
 #pragma once
 
 #include "devport/core/PpdevSystem.h"

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include "port/PortLibraryFile.h"
 
 namespace {
 
@@ -32,9 +33,10 @@ template <typename Call> void Measure(const char* name, int count, Call call) {
 int main() {
     // A section of its own, so that a running program's log is not flooded.
     SetEnvironmentVariableW(L"PORTSIM_SECTION", L"Local\\PortSimBench");
-    HMODULE library = LoadLibraryA("inpout32.dll");
+    HMODULE library = LoadLibraryA(kPortLibraryFileA);
     if (library == nullptr) {
-        std::fprintf(stderr, "portsim_bench: inpout32.dll not found beside this program\n");
+        std::fprintf(stderr, "portsim_bench: %s not found beside this program\n",
+                     kPortLibraryFileA);
         return 1;
     }
     const auto inp32 =
@@ -42,7 +44,7 @@ int main() {
     const auto out32 =
         reinterpret_cast<Out32Proc>(reinterpret_cast<void*>(GetProcAddress(library, "Out32")));
     if (inp32 == nullptr || out32 == nullptr) {
-        std::fprintf(stderr, "portsim_bench: inpout32.dll lacks Inp32 or Out32\n");
+        std::fprintf(stderr, "portsim_bench: %s lacks Inp32 or Out32\n", kPortLibraryFileA);
         return 1;
     }
     // GDI in use, as in the program: the library then samples real counts.

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "client/PortSimClient.h"
+#include "port/PortLibraryFile.h"
 #include "tool/ToolReport.h"
 
 namespace {
@@ -38,7 +39,8 @@ const char kUsage[] =
     "  base HEX                  moves the port to another base address\n"
     "  reset                     the power-on state from the settings; empties the log\n"
     "  hold                      keeps the port in existence until Enter is pressed\n"
-    "The port exists while some process has inpout32.dll loaded, or 'portsim hold' runs.\n"
+    "The port exists while some process has " KELVARIN_PORT_LIBRARY_FILE
+    " loaded, or 'portsim hold' runs.\n"
     "Settings: portsim.ini beside this program, PORTSIM_SECTION, PORTSIM_BASE, PORTSIM_ECR,\n"
     "PORTSIM_DEVICE (see docs/simulated-port.md).\n";
 
@@ -66,7 +68,8 @@ std::unique_ptr<PortSimClient> OpenPort(const portsim::SimSettings& settings) {
     if (!client)
         std::fprintf(
             stderr,
-            "portsim: %s\n(the port exists while a program has inpout32.dll loaded, or "
+            "portsim: %s\n(the port exists while a program has " KELVARIN_PORT_LIBRARY_FILE
+            " loaded, or "
             "while 'portsim hold' runs; new ports start with base 0x%04X, %s, device %s)\n",
             portsim::Narrow(error).c_str(), settings.base, settings.hasEcr ? "ECR" : "no ECR",
             portsim::Narrow(portsim::DeviceName(settings.device)).c_str());

@@ -55,7 +55,7 @@ int wmain(int argc, wchar_t** argv) {
     if (dialog == nullptr)
         return Fail("the window \"Kelvarin\" did not appear");
     if (!MessageBoxes(app.Id()).empty())
-        return Fail("Kelvarin shows a message box at start (is inpout32.dll beside it?)");
+        return Fail("Kelvarin shows a message box at start (is its port library beside it?)");
     if (typicalUse)
         if (const char* failure = DoTypicalUse(app.Id(), dialog))
             return Fail(failure);

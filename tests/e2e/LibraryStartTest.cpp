@@ -14,6 +14,7 @@
 #include "ScratchFile.h"
 #include "Connector.h"
 #include "ui/resource.h"
+#include "port/PortLibraryFile.h"
 
 namespace e2e {
 namespace {
@@ -125,7 +126,7 @@ protected:
         ASSERT_TRUE(m_app.WaitsForInput());
         ExpectNoMessageBox();
         ExpectUntouchedWindow();
-        EXPECT_FALSE(m_app.HasModule(L"inpout32.dll"));
+        EXPECT_FALSE(m_app.HasModule(kPortLibraryFile));
         Screenshot("opened");
 
         ExpectNoIconInTheCaption();
@@ -170,7 +171,7 @@ TEST_F(WithoutPortLibrary, Inp32OnlyLibraryIsReleasedSilentlyAndNeverRead) {
     ASSERT_TRUE(m_app.WaitForMainWindow());
     ASSERT_TRUE(m_app.WaitsForInput());
     ExpectNoMessageBox();
-    EXPECT_FALSE(m_app.HasModule(L"inpout32.dll")) << "the half library was not released";
+    EXPECT_FALSE(m_app.HasModule(kPortLibraryFile)) << "the half library was not released";
     ExpectUntouchedWindow();
 
     ExpectNoIconInTheCaption();
@@ -199,11 +200,11 @@ protected:
     static std::wstring Path() {
         wchar_t folder[MAX_PATH] = {};
         ::GetSystemDirectoryW(folder, MAX_PATH);
-        return std::wstring(folder) + L"\\inpout32.dll";
+        return std::wstring(folder) + L"\\" + kPortLibraryFile;
     }
     static bool Put() {
-        return ::CopyFileW((SimulatedLibraryFolder() + L"\\inpout32.dll").c_str(), Path().c_str(),
-                           TRUE) != FALSE;
+        return ::CopyFileW((SimulatedLibraryFolder() + L"\\" + kPortLibraryFile).c_str(),
+                           Path().c_str(), TRUE) != FALSE;
     }
     static bool Remove() {
         return ::DeleteFileW(Path().c_str()) || ::GetLastError() == ERROR_FILE_NOT_FOUND;
@@ -232,7 +233,7 @@ TEST_F(LibraryInTheSystemFolder, LibraryBesideTheProgramOrInTheSystemFolderIsBou
         ASSERT_TRUE(m_app.WaitForMainWindow());
         ASSERT_TRUE(m_app.WaitsForInput());
         ExpectNoMessageBox();
-        EXPECT_TRUE(m_app.HasModule(L"inpout32.dll"));
+        EXPECT_TRUE(m_app.HasModule(kPortLibraryFile));
         const auto record = m_bench.Record(m_app.Pid());
         ASSERT_TRUE(record.has_value()) << "the library never attached";
         EXPECT_TRUE(record->HoldsLibrary());

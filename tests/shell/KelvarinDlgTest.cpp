@@ -12,6 +12,7 @@
 #include "panel/PinMap.h"
 #include "panel/RegisterFields.h"
 #include "ui/KelvarinDlg.h"
+#include "port/PortLibraryFile.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ protected:
         std::wstring folder(path, ::GetModuleFileNameW(nullptr, path, MAX_PATH));
         folder.resize(folder.find_last_of(L"\\/"));
         // Without it the dialog would stop at the "Warning" box.
-        ASSERT_NE(::GetFileAttributesW((folder + L"\\inpout32.dll").c_str()),
+        ASSERT_NE(::GetFileAttributesW((folder + L"\\" + kPortLibraryFile).c_str()),
                   INVALID_FILE_ATTRIBUTES)
             << "the simulated port library must be built beside the tests";
     }
@@ -121,7 +122,7 @@ TEST_F(MainDialog, ReleasesThePortLibraryWhenItCloses) {
     for (const CloseCase& c : cases) {
         bool boundWhileOpen = false;
         DialogProbe dialog([&](DialogProbe& d) {
-            boundWhileOpen = IsPortIoBound() && ::GetModuleHandleW(L"inpout32.dll") != nullptr &&
+            boundWhileOpen = IsPortIoBound() && ::GetModuleHandleW(kPortLibraryFile) != nullptr &&
                              d.m_port.lib != nullptr;
             ::PostMessageW(d.m_hWnd, c.message, c.wParam, 0);
         });
@@ -130,7 +131,7 @@ TEST_F(MainDialog, ReleasesThePortLibraryWhenItCloses) {
         EXPECT_TRUE(boundWhileOpen);
         EXPECT_FALSE(IsPortIoBound());
         EXPECT_EQ(dialog.m_port.lib, nullptr);
-        EXPECT_EQ(::GetModuleHandleW(L"inpout32.dll"), nullptr) << "the library is still loaded";
+        EXPECT_EQ(::GetModuleHandleW(kPortLibraryFile), nullptr) << "the library is still loaded";
     }
 }
 

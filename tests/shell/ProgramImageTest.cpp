@@ -72,11 +72,22 @@ TEST_F(ProgramImage, VersionRecordNamesTheProgram) {
     EXPECT_EQ(VersionString(info, L"InternalName"), L"Kelvarin.exe");
 }
 
-TEST_F(ProgramImage, ManifestAsksForCommonControls6) {
+TEST_F(ProgramImage, ManifestAsksForCommonControls6OfTheProgramsArchitecture) {
+    // Windows refuses to start a program whose manifest names another
+    // architecture than its own, for itself or for its common controls.
+#if defined(_WIN64)
+    const std::string architecture = "processorArchitecture=\"amd64\"";
+#else
+    const std::string architecture = "processorArchitecture=\"x86\"";
+#endif
     const std::string manifest = Resource(RT_MANIFEST, 1);
     ASSERT_FALSE(manifest.empty());
-    EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""),
+    const size_t controls =
+        manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"");
+    ASSERT_NE(controls, std::string::npos);
+    EXPECT_NE(manifest.find("name=\"Kelvarin\" version=\"1.0.0.1\" " + architecture),
               std::string::npos);
+    EXPECT_NE(manifest.find(architecture, controls), std::string::npos);
 }
 
 TEST_F(ProgramImage, AboutEntryStringIsThere) {

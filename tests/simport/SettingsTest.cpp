@@ -3,6 +3,7 @@
 #include "SimTestSupport.h"
 
 #include <fstream>
+#include "port/PortLibraryFile.h"
 
 namespace {
 
@@ -71,8 +72,9 @@ TEST_F(Settings, IniFileBesideTheLibrary) {
     const std::wstring folder =
         temp + std::wstring(L"portsim-ini-") + std::to_wstring(GetCurrentProcessId());
     CreateDirectoryW(folder.c_str(), nullptr);
-    const std::wstring dll = folder + L"\\inpout32.dll";
-    ASSERT_TRUE(CopyFileW((ProgramFolder() + L"\\inpout32.dll").c_str(), dll.c_str(), FALSE));
+    const std::wstring dll = folder + L"\\" + kPortLibraryFile;
+    ASSERT_TRUE(
+        CopyFileW((ProgramFolder() + L"\\" + kPortLibraryFile).c_str(), dll.c_str(), FALSE));
     const std::wstring ini = folder + L"\\portsim.ini";
     std::ofstream(ini.c_str()) << "\xEF\xBB\xBF[portsim]\n; a comment\n base = 3BC\r\necr=0\n"
                                   "device=loopback\nspeed=fast\nnonsense\n";

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cwchar>
 #include <string>
+#include "port/PortLibraryFile.h"
 
 namespace {
 
@@ -49,7 +50,7 @@ int wmain(int argc, wchar_t** argv) {
     if (argc < 2)
         return 2;
     const std::wstring command = argv[1];
-    HMODULE library = LoadLibraryA("inpout32.dll");
+    HMODULE library = LoadLibraryA(kPortLibraryFileA);
     if (library == nullptr)
         return 1;
     const auto inp32 =

@@ -1,6 +1,7 @@
 #include "SimTestSupport.h"
 
 #include <algorithm>
+#include "port/PortLibraryFile.h"
 
 namespace {
 
@@ -45,7 +46,8 @@ std::wstring UseFreshSection() {
 void SimPortTest::SetUp() {
     m_section = UseFreshSection();
     m_library = std::make_unique<SimLibrary>();
-    ASSERT_TRUE(m_library->Bound()) << "inpout32.dll with Inp32 and Out32 beside the tests";
+    ASSERT_TRUE(m_library->Bound())
+        << kPortLibraryFileA << " with Inp32 and Out32 beside the tests";
     std::wstring error;
     m_client = portsim::PortSimClient::Open(m_section, &error);
     ASSERT_TRUE(m_client) << std::string(error.begin(), error.end());

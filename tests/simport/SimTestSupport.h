@@ -10,6 +10,7 @@
 #include <string>
 
 #include "client/PortSimClient.h"
+#include "port/PortLibraryFile.h"
 
 // The folder of this test program, where the build puts inpout32.dll.
 std::wstring ProgramFolder();
@@ -17,7 +18,7 @@ std::wstring ProgramFolder();
 // inpout32.dll loaded by full path and bound by its export names.
 class SimLibrary {
 public:
-    explicit SimLibrary(const std::wstring& path = ProgramFolder() + L"\\inpout32.dll");
+    explicit SimLibrary(const std::wstring& path = ProgramFolder() + L"\\" + kPortLibraryFile);
     ~SimLibrary();
     SimLibrary(const SimLibrary&) = delete;
     SimLibrary& operator=(const SimLibrary&) = delete;

@@ -11,6 +11,7 @@
 #include "Screen.h"
 #include "panel/PinMap.h"
 #include "ui/resource.h"
+#include "port/PortLibraryFile.h"
 
 using namespace driver;
 
@@ -24,7 +25,7 @@ class KelvarinWindow : public ::testing::Test {
 protected:
     void SetUp() override {
         const std::wstring folder = ProgramFolder();
-        ASSERT_NE(::GetFileAttributesW((folder + L"\\inpout32.dll").c_str()),
+        ASSERT_NE(::GetFileAttributesW((folder + L"\\" + kPortLibraryFile).c_str()),
                   INVALID_FILE_ATTRIBUTES)
             << "the simulated port library must be built beside Kelvarin.exe";
         ASSERT_TRUE(m_app.Start(folder + L"\\Kelvarin.exe")) << Narrow(m_app.Error());

@@ -6,13 +6,14 @@
 
 #include "MessageBoxWatcher.h"
 #include "port/LoadPortIo.h"
+#include "port/PortLibraryFile.h"
 
 namespace {
 
 using ProbeLastAccessProc = long(__stdcall*)(unsigned short*, unsigned short*);
 
 bool LibraryIsLoaded() {
-    return GetModuleHandleA("inpout32.dll") != nullptr;
+    return GetModuleHandleA(kPortLibraryFileA) != nullptr;
 }
 
 // Loads the library while a watcher answers any message box.
