@@ -12,16 +12,22 @@
 #    and after 10,000 toggles.
 # It prints figures and fails only when it cannot take them; logs are in
 # <build>/logs/bench-*.log. About a minute and a half on 2 cores, build included.
+# The window figures are taken on i686 where the host runs 32-bit programs,
+# else on x86_64; the first line says which.
 #   KELVARIN_BUILD        build tree (default: build/ in the source tree)
 #   KELVARIN_BENCH_SCALE  percentage of the default runs and clicks (default 100)
+#   KELVARIN_ARCH         i686 or x86_64 instead of the host's choice
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${KELVARIN_BUILD:-$root/build}
-windows="$build/windows"
+. "$root/tools/windows-arch.sh"
 native="$build/bench"
 scale=${KELVARIN_BENCH_SCALE:-100}
 logs="$build/logs"
 "$root/tools/setup.sh"
+arch=$(windows_arch)
+windows=$(windows_tree "$arch")
+say_windows_arch "$arch"
 mkdir -p "$logs"
 
 # quiet LOG COMMAND...: runs a command into a log, shown only on failure.
@@ -38,13 +44,13 @@ scaled() {
 
 quiet "$logs/bench-native-configure.log" cmake -S "$root" -B "$native" -DCMAKE_BUILD_TYPE=Release
 quiet "$logs/bench-native-build.log" cmake --build "$native" -j "$(nproc)" --target panel_bench
-"$root/tools/build-windows.sh" window_bench
+"$root/tools/build-windows.sh" "$arch" window_bench
 
 rows="$logs/bench-rows.txt"
 # The window figures, under Wine on a private display, in a session of this
 # build tree's prefix.
 quiet "$logs/bench-window.log" xvfb-run -a -s "-screen 0 1024x768x24" \
-    "$root/tools/wine-session.sh" "$windows/wineprefix" session "$windows/bin/window_bench.exe" \
+    "$root/tools/wine-session.sh" "$arch" "$windows/wineprefix" session "$windows/bin/window_bench.exe" \
     --startup-runs "$(scaled 10)" --bursts "$(scaled 10)" --burst-clicks 1000 \
     --latency-clicks "$(scaled 200)"
 tr -d '\r' <"$logs/bench-window.log" | grep '^row' >"$rows"

@@ -5,13 +5,18 @@
 # until then, reading the screen after every batch; prints progress and the
 # limit. A few minutes.
 #   tools/draw-limit.sh [MAX_CLICKS]   (default 70,001)
+# It uses i686 where the host runs 32-bit programs, else x86_64, and says which.
 #   KELVARIN_BUILD  build tree (default: build/ in the source tree)
+#   KELVARIN_ARCH   i686 or x86_64 instead of the host's choice
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${KELVARIN_BUILD:-$root/build}
-windows="$build/windows"
+. "$root/tools/windows-arch.sh"
 "$root/tools/setup.sh"
-"$root/tools/build-windows.sh" draw_limit
+arch=$(windows_arch)
+windows=$(windows_tree "$arch")
+say_windows_arch "$arch"
+"$root/tools/build-windows.sh" "$arch" draw_limit
 xvfb-run -a -s "-screen 0 1024x768x24" \
-    "$root/tools/wine-session.sh" "$windows/wineprefix" session "$windows/bin/draw_limit.exe" \
+    "$root/tools/wine-session.sh" "$arch" "$windows/wineprefix" session "$windows/bin/draw_limit.exe" \
     ${1:+--max-clicks "$1"} | tr -d '\r'

@@ -13,11 +13,14 @@
 # A ppdev device (/dev/parportN, or ppdev:PATH) runs as you, which takes
 # membership of the device's group (lp); /dev/port runs as root (through sudo
 # when started by another user), since opening it takes root's CAP_SYS_RAWIO.
+# It runs the 32-bit program where the host runs 32-bit programs, else the
+# 64-bit one (beside the 64-bit port library, inpoutx64.dll), and says which.
 #   KELVARIN_BUILD  build tree (default: build/ in the source tree)
+#   KELVARIN_ARCH   i686 or x86_64 instead of the host's choice
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${KELVARIN_BUILD:-$root/build}
-windows="$build/windows"
+. "$root/tools/windows-arch.sh"
 
 case "${1:-}" in
 "")
@@ -25,8 +28,11 @@ case "${1:-}" in
         exec "$root/tools/screenshot.sh" "$build/screenshots/run.png"
     fi
     "$root/tools/setup.sh"
-    "$root/tools/build-windows.sh" kelvarin_runnable
-    exec "$root/tools/wine-session.sh" "$windows/wineprefix" session "$windows/bin/Kelvarin.exe"
+    arch=$(windows_arch)
+    windows=$(windows_tree "$arch")
+    say_windows_arch "$arch"
+    "$root/tools/build-windows.sh" "$arch" kelvarin_runnable
+    exec "$root/tools/wine-session.sh" "$arch" "$windows/wineprefix" session "$windows/bin/Kelvarin.exe"
     ;;
 --real-port)
     device=${2:-}
@@ -56,7 +62,10 @@ ppdev:* | /dev/parport*) ppdev=yes ;;
 esac
 
 "$root/tools/setup.sh"
-"$root/tools/build-windows.sh" kelvarin_devport_runnable
+arch=$(windows_arch)
+windows=$(windows_tree "$arch")
+say_windows_arch "$arch"
+"$root/tools/build-windows.sh" "$arch" kelvarin_devport_runnable
 # The addresses as typed into the window: hexadecimal, without 0x.
 echo "Parallel ports the kernel knows (base, extended):"
 listed=no
@@ -79,7 +88,7 @@ it closes. ppdev reaches the Data, Status and Control registers (Control bits
 0-3 and the direction bit 5); the ECR is out of its reach: SET cannot switch
 the mode (the terminal says so once) and the port keeps the driver's mode.
 PPDEV
-    exec "$runner" "$program" "$device"
+    exec "$runner" "$arch" "$program" "$device"
 fi
 cat <<WARNING
 Kelvarin opens $device, the port device, as root.
@@ -89,8 +98,8 @@ mind what is plugged into the port.
 WARNING
 
 if [ "$(id -u)" -eq 0 ]; then
-    exec "$runner" "$program" "$device"
+    exec "$runner" "$arch" "$program" "$device"
 fi
 # Root reaches the user's X display with the user's authority file.
 exec sudo DISPLAY="$DISPLAY" XAUTHORITY="${XAUTHORITY:-$HOME/.Xauthority}" \
-    "$runner" "$program" "$device"
+    "$runner" "$arch" "$program" "$device"

@@ -4,11 +4,13 @@
 # --typical-use first selects mode SPP, presses SET, dismisses the mode's
 # message box and clicks the D0 pin. README's picture is remade with
 #   tools/screenshot.sh --typical-use docs/screenshot.png
+# It uses i686 where the host runs 32-bit programs, else x86_64, and says which.
 #   KELVARIN_BUILD  build tree (default: build/ in the source tree)
+#   KELVARIN_ARCH   i686 or x86_64 instead of the host's choice
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${KELVARIN_BUILD:-$root/build}
-windows="$build/windows"
+. "$root/tools/windows-arch.sh"
 
 use=
 [ "${1:-}" = --typical-use ] && { use=--typical-use; shift; }
@@ -16,13 +18,16 @@ use=
 out=$(realpath -m "$1")
 
 "$root/tools/setup.sh"
+arch=$(windows_arch)
+windows=$(windows_tree "$arch")
+say_windows_arch "$arch"
 mkdir -p "$(dirname "$out")"
-"$root/tools/build-windows.sh" KelvarinShot
+"$root/tools/build-windows.sh" "$arch" KelvarinShot
 
 bmp="$build/screenshots/shot.bmp"
 mkdir -p "$(dirname "$bmp")"
 rm -f "$bmp"
-session="$root/tools/wine-session.sh $windows/wineprefix"
+session="$root/tools/wine-session.sh $arch $windows/wineprefix"
 # Wine takes Windows paths: the Unix root is drive Z:.
 winbmp="Z:$(printf '%s' "$bmp" | tr / '\\')"
 xvfb-run -a -s "-screen 0 1024x768x24" sh -c "
