@@ -16,7 +16,14 @@ host_runs_32bit() {
 # x86_64; KELVARIN_ARCH picks one.
 windows_arch() {
     case "${KELVARIN_ARCH:-}" in
-    i686 | x86_64) echo "$KELVARIN_ARCH" ;;
+    x86_64) echo x86_64 ;;
+    i686)
+        if ! host_runs_32bit; then
+            echo "this host runs no 32-bit programs: KELVARIN_ARCH=i686 cannot run here (x86_64 can)" >&2
+            return 2
+        fi
+        echo i686
+        ;;
     "") if host_runs_32bit; then echo i686; else echo x86_64; fi ;;
     *)
         echo "KELVARIN_ARCH must be i686 or x86_64, not '$KELVARIN_ARCH'" >&2
