@@ -40,6 +40,7 @@ std::wstring UseFreshSection() {
     SetEnvironmentVariableW(L"PORTSIM_BASE", L"378");
     SetEnvironmentVariableW(L"PORTSIM_ECR", L"1");
     SetEnvironmentVariableW(L"PORTSIM_DEVICE", L"none");
+    SetEnvironmentVariableW(L"PORTSIM_FAULTS", L"none");
     return name;
 }
 
