@@ -31,7 +31,8 @@ BOOL WINAPI OnConsoleEvent(DWORD) {
 const char* BindingProblem(PortBinding binding) {
     switch (binding) {
     case PortBinding::NoLibrary:
-        return "no " KELVARIN_PORT_LIBRARY_FILE " beside this program or in the system folder";
+        return "no " KELVARIN_PORT_LIBRARY_FILE
+               " beside this program or in the system folder (or it would not load)";
     case PortBinding::NoEntryPoints:
         return KELVARIN_PORT_LIBRARY_FILE " does not export both Inp32 and Out32";
     case PortBinding::DriverClosed:

@@ -151,7 +151,8 @@ TEST(LoopbackProgram, EveryPlugFaultAndRefusal) {
         {"no library", Device::Loopback, L"none", L"", L"e2e\\no_library\\KelvarinLoopback.exe",
          L"378", 2,
          "KelvarinLoopback: no " + library +
-             " beside this program or in the system folder; no port touched\n",
+             " beside this program or in the system folder (or it would not load); no port "
+             "touched\n",
          false},
         {"a library without Out32", Device::Loopback, L"none", L"",
          L"e2e\\inp32_only\\KelvarinLoopback.exe", L"378", 2,
