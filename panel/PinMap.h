@@ -1,7 +1,8 @@
 // The 25-pin connector: which register bit drives each pin, which indicator
 // shows it, and which image shows each level. This table is the one source of
-// truth: the panel walks it and the image generator draws its images from it;
-// the tests check both against pin and image lists written out on their own.
+// truth: the panel walks it, the image generator draws its images from it and
+// the loopback test takes its pins' bits, names and inversions from it; the
+// tests check them against pin and image lists written out on their own.
 #pragma once
 
 #include <cstdint>
