@@ -1,7 +1,8 @@
 // The 25-pin connector: which register bit drives each pin, which indicator
 // shows it, and which image shows each level. This table is the one source of
-// truth: the panel walks it and the image generator draws its images from it;
-// the tests check both against pin and image lists written out on their own.
+// truth: the panel walks it, the image generator draws its images from it and
+// the loopback test takes its pins' bits, names and inversions from it; the
+// tests check them against pin and image lists written out on their own.
 #pragma once
 
 #include <cstdint>
@@ -18,6 +19,7 @@ struct PinRow {
     int indicatorId;        // button (data, control) or picture (status, ground)
     bool inverted;          // the port hardware inverts the line: a set bit is low
     std::string_view label; // the signal name drawn in its images
+    std::string_view name;  // the signal's name in full, as in text
     int imageHigh;          // green image for a high level; 0 for ground pins
     int imageLow;           // red image for a low level, also the starting image
 };
@@ -37,6 +39,15 @@ extern const LegendRow kLegend[2];
 
 // The image that shows a pin whose register bit is set or clear.
 int PinImage(const PinRow& row, bool bitSet);
+
+// The row of a connector pin (1..25), or null.
+const PinRow* FindPin(int pin);
+
+// The pin's level (true: high) while its register holds `value`.
+bool PinIsHigh(const PinRow& row, uint32_t value);
+
+// `value` with the pin's bit set so that the pin is at the given level.
+uint8_t WithPinLevel(const PinRow& row, uint8_t value, bool high);
 
 // The row of a data or control pin button, or null for any other id.
 const PinRow* FindPinButton(int id);

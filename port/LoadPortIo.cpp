@@ -66,29 +66,40 @@ HMODULE LoadFromTrustedFolders() {
 
 } // namespace
 
-int LoadPortIo(ParallelPort* port) {
-    if (port == nullptr)
-        return -1;
+PortBinding BindPortLibrary(ParallelPort& port) {
     HMODULE lib = LoadFromTrustedFolders();
-    port->lib = lib;
-    if (lib == nullptr) {
-        WarnLoadFailed();
-        return -1;
-    }
+    port.lib = lib;
+    if (lib == nullptr)
+        return PortBinding::NoLibrary;
     // The exports are looked up by their undecorated names, as the real
     // 32-bit library exports them.
     g_pfnInp32 = reinterpret_cast<Inp32Proc>(reinterpret_cast<void*>(GetProcAddress(lib, "Inp32")));
     if (g_pfnInp32 == nullptr)
-        return -1;
+        return PortBinding::NoEntryPoints;
     g_pfnOut32 = reinterpret_cast<Out32Proc>(reinterpret_cast<void*>(GetProcAddress(lib, "Out32")));
     if (g_pfnOut32 == nullptr)
-        return -1;
+        return PortBinding::NoEntryPoints;
     if (DriverReportedClosed(lib)) {
         UnbindPortIo();
+        return PortBinding::DriverClosed;
+    }
+    return PortBinding::Bound;
+}
+
+int LoadPortIo(ParallelPort* port) {
+    if (port == nullptr)
+        return -1;
+    switch (BindPortLibrary(*port)) {
+    case PortBinding::Bound:
+        return 0;
+    case PortBinding::NoLibrary:
+    case PortBinding::DriverClosed:
         WarnLoadFailed();
         return -1;
+    case PortBinding::NoEntryPoints:
+        break;
     }
-    return 0;
+    return -1;
 }
 
 void ReleasePortIo(ParallelPort& port) {

@@ -4,6 +4,8 @@
 
 #include <cwchar>
 
+#include "core/FaultText.h"
+
 namespace portsim {
 
 namespace {
@@ -28,6 +30,7 @@ std::unique_ptr<PortSimClient> CreatePortForPrograms(SimSettings settings, std::
     ::SetEnvironmentVariableW(L"PORTSIM_BASE", base);
     ::SetEnvironmentVariableW(L"PORTSIM_ECR", settings.hasEcr ? L"1" : L"0");
     ::SetEnvironmentVariableW(L"PORTSIM_DEVICE", DeviceName(settings.device));
+    ::SetEnvironmentVariableW(L"PORTSIM_FAULTS", FaultsText(settings.faults).c_str());
 
     std::unique_ptr<PortSimClient> client = PortSimClient::OpenOrCreate(settings, error);
     if (client && !client->Created()) {

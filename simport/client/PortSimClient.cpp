@@ -116,6 +116,10 @@ void PortSimClient::SetDeviceData(uint8_t levels) {
     });
 }
 
+void PortSimClient::SetFaults(const PlugFaults& faults) {
+    Modify([faults](Section& s) { s.port.faults = faults; });
+}
+
 void PortSimClient::SetEcrPresent(bool present) {
     Modify([present](Section& s) { s.port.hasEcr = present ? 1 : 0; });
 }

@@ -89,6 +89,9 @@ public:
     void SetInputPins(uint8_t levels);  // Status bit positions 3..7, 1 = high
     void SetDeviceData(uint8_t levels); // seen at Data while the drivers are off
 
+    // The faults of the loopback plug on the cable, in place of any it had.
+    void SetFaults(const PlugFaults& faults);
+
     void SetEcrPresent(bool present);
     void SetBase(uint16_t base);
 

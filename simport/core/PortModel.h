@@ -9,6 +9,7 @@
 //   B + 1      Status   bits 3..7 the input pins 15, 13, 12, 10, 11 (bit 7
 //                       inverted), bits 0..2 read 1; writes ignored
 //   B + 2      Control  bits 0..5 read back, bits 6..7 read 1
+// A loopback plug's short holds its output line, as Data and Control read.
 //   B + 0x402  ECR      mode field 7..5 and bits 4..2 read back, bit 1 (FIFO
 //                       full) reads 0, bit 0 (FIFO empty) reads 1; absent on
 //                       the model without ECR
@@ -23,6 +24,21 @@ enum class Device : uint8_t {
     None = 0,     // nothing on the cable: the input pins idle high
     Loopback = 1, // diagnostic plug: data bits 0..4 drive pins 15, 13, 12, 10, 11
     External = 2, // levels set from outside (another process, the tool)
+    // The other common plug: pins 1 (strobe), 14 (auto feed), 16 (init) and
+    // 17 (select in) drive pins 13, 12, 10 and 11; data bit 0 drives pin 15.
+    ControlLoopback = 3,
+};
+
+// A worn or miswired loopback plug. Each wire is named by its input pin, as
+// that pin's Status bit (kInputPinMask); no effect without a loopback plug.
+struct PlugFaults {
+    uint8_t cut;       // open: the input is pulled high, the output line is free
+    uint8_t stuckHigh; // shorted to the supply: the input and the output line held high
+    uint8_t stuckLow;  // shorted to ground: both held low
+    uint8_t swapped;   // two wires whose inputs are crossed, or none
+    // A loose contact: open right after every third write to Data or Control
+    // (counted from power-on), until the next write.
+    uint8_t intermittent;
 };
 
 constexpr uint16_t kDefaultBase = 0x378;
@@ -49,10 +65,12 @@ struct PortState {
     uint8_t ecr;        // as last written (reads force bits 1 and 0)
     uint8_t pinLevels;  // External device: input pin levels, kInputPinMask bits
     uint8_t deviceData; // External device: the data-line levels it drives
+    PlugFaults faults;
+    uint32_t outputWrites; // writes to Data and Control since power-on
 };
 
 // The state of a port just after power-on with this configuration.
-PortState PowerOnState(uint16_t base, bool hasEcr, Device device);
+PortState PowerOnState(uint16_t base, bool hasEcr, Device device, PlugFaults faults = {});
 
 uint8_t ReadRegister(const PortState& port, uint16_t number);
 void WriteRegister(PortState& port, uint16_t number, uint8_t value);

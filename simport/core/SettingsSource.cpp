@@ -57,7 +57,8 @@ SimSettings LoadSimSettings(const std::wstring& folder) {
     } variables[] = {{L"PORTSIM_SECTION", L"section"},
                      {L"PORTSIM_BASE", L"base"},
                      {L"PORTSIM_ECR", L"ecr"},
-                     {L"PORTSIM_DEVICE", L"device"}};
+                     {L"PORTSIM_DEVICE", L"device"},
+                     {L"PORTSIM_FAULTS", L"faults"}};
     for (const auto& v : variables) {
         if (const auto value = Variable(v.variable))
             ApplySetting(settings, v.key, *value, v.variable);

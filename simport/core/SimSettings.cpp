@@ -2,6 +2,8 @@
 
 #include <cwctype>
 
+#include "core/FaultText.h"
+
 namespace portsim {
 
 namespace {
@@ -46,7 +48,8 @@ std::optional<uint16_t> ParseHexPort(std::wstring_view text) {
 
 std::optional<Device> ParseDevice(std::wstring_view text) {
     const std::wstring name = Lower(Trim(text));
-    for (const Device device : {Device::None, Device::Loopback, Device::External}) {
+    for (const Device device :
+         {Device::None, Device::Loopback, Device::External, Device::ControlLoopback}) {
         if (name == DeviceName(device))
             return device;
     }
@@ -59,6 +62,8 @@ const wchar_t* DeviceName(Device device) {
         return L"loopback";
     case Device::External:
         return L"external";
+    case Device::ControlLoopback:
+        return L"control-loopback";
     case Device::None:
         break;
     }
@@ -93,7 +98,12 @@ void ApplySetting(SimSettings& settings, std::wstring_view key, std::wstring_vie
         if (device && *device != Device::External)
             settings.device = *device;
         else
-            reject(L"none or loopback");
+            reject(L"none, loopback or control-loopback");
+    } else if (name == L"faults") {
+        if (const auto faults = ParseFaults(value))
+            settings.faults = *faults;
+        else
+            reject(L"plug faults such as 'cut 12, swap 15 13'");
     } else {
         Note(settings, origin, L"unknown setting '" + name + L"'");
     }

@@ -7,7 +7,10 @@
 //   section   PORTSIM_SECTION   name of the shared section Local\KelvarinPortSim
 //   base      PORTSIM_BASE      base address, hex          378
 //   ecr       PORTSIM_ECR       1: ECP port, 0: no ECR     1
-//   device    PORTSIM_DEVICE    none | loopback            none
+//   device    PORTSIM_DEVICE    none | loopback |          none
+//                               control-loopback
+//   faults    PORTSIM_FAULTS    the plug's faults          none
+//                               (core/FaultText.h)
 //
 // A value that is not understood keeps the default and is noted; the notes
 // are kept in the section, where the tool shows them.
@@ -30,6 +33,7 @@ struct SimSettings {
     uint16_t base = kDefaultBase;
     bool hasEcr = true;
     Device device = Device::None;
+    PlugFaults faults{};
     std::wstring notes; // one "origin: problem" line per setting not understood
 };
 
@@ -44,7 +48,7 @@ void ApplyIniText(SimSettings& settings, std::wstring_view text, std::wstring_vi
 // A port number in hex, with or without 0x: "378", "0x378", "D100".
 std::optional<uint16_t> ParseHexPort(std::wstring_view text);
 
-// "none", "loopback" or "external" (any case).
+// "none", "loopback", "external" or "control-loopback" (any case).
 std::optional<Device> ParseDevice(std::wstring_view text);
 const wchar_t* DeviceName(Device device);
 

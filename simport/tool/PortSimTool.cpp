@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "client/PortSimClient.h"
+#include "core/FaultText.h"
 #include "port/PortLibraryFile.h"
 #include "tool/ToolReport.h"
 
@@ -33,8 +34,14 @@ const char kUsage[] =
     "                            e.g. 'pins 11=0 15=1'; 'pins high' or 'pins low' drives all five\n"
     "  data HEX                  the levels the device puts on the data lines, read while the\n"
     "                            port's drivers are off\n"
-    "  device none|loopback|external\n"
-    "                            what is on the cable ('pins' and 'data' attach external)\n"
+    "  device none|loopback|control-loopback|external\n"
+    "                            what is on the cable: a loopback plug wired 2-15, 3-13,\n"
+    "                            4-12, 5-10, 6-11, or one wired 1-13, 14-12, 16-10, 17-11,\n"
+    "                            2-15 ('pins' and 'data' attach external)\n"
+    "  fault FAULT[, FAULT...]   breaks the loopback plug's wires, named by input pin:\n"
+    "                            cut PIN..., stuck-high PIN..., stuck-low PIN...,\n"
+    "                            swap PIN PIN, intermittent PIN... (open after every\n"
+    "                            third write to Data or Control); 'fault none' mends it\n"
     "  model ecr|no-ecr          an ECP port with its ECR, or a port without one\n"
     "  base HEX                  moves the port to another base address\n"
     "  reset                     the power-on state from the settings; empties the log\n"
@@ -42,7 +49,7 @@ const char kUsage[] =
     "The port exists while some process has " KELVARIN_PORT_LIBRARY_FILE
     " loaded, or 'portsim hold' runs.\n"
     "Settings: portsim.ini beside this program, PORTSIM_SECTION, PORTSIM_BASE, PORTSIM_ECR,\n"
-    "PORTSIM_DEVICE (see docs/simulated-port.md).\n";
+    "PORTSIM_DEVICE, PORTSIM_FAULTS (see docs/simulated-port.md).\n";
 
 int BadInput(const std::string& message) {
     std::fprintf(stderr, "portsim: %s\n(portsim help shows the commands)\n", message.c_str());
@@ -173,8 +180,21 @@ std::optional<Action> ParseDevice(const Args& args, const portsim::SimSettings&,
                                   std::string* problem) {
     const auto device = args.size() == 1 ? portsim::ParseDevice(args[0]) : std::nullopt;
     if (!device)
-        return Reject(problem, "device needs none, loopback or external");
+        return Reject(problem, "device needs none, loopback, control-loopback or external");
     return [device = *device](PortSimClient& port) { port.AttachDevice(device); };
+}
+
+std::optional<Action> ParseFault(const Args& args, const portsim::SimSettings&,
+                                 std::string* problem) {
+    std::wstring text;
+    for (const std::wstring& arg : args)
+        text += arg + L" ";
+    const auto faults = portsim::ParseFaults(text);
+    if (!faults)
+        return Reject(problem, "'" + portsim::Narrow(text.substr(0, text.size() - 1)) +
+                                   "' is not a fault: e.g. 'fault cut 12', 'fault swap 15 13', "
+                                   "'fault none'");
+    return [faults = *faults](PortSimClient& port) { port.SetFaults(faults); };
 }
 
 std::optional<Action> ParseModel(const Args& args, const portsim::SimSettings&,
@@ -226,9 +246,11 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {L"show", false, ParseShow},  {L"log", true, ParseLog},   {L"clear-log", false, ParseClearLog},
-    {L"pins", true, ParsePins},   {L"data", true, ParseData}, {L"device", true, ParseDevice},
-    {L"model", true, ParseModel}, {L"base", true, ParseBase}, {L"reset", false, ParseReset},
+    {L"show", false, ParseShow},          {L"log", true, ParseLog},
+    {L"clear-log", false, ParseClearLog}, {L"pins", true, ParsePins},
+    {L"data", true, ParseData},           {L"device", true, ParseDevice},
+    {L"fault", true, ParseFault},         {L"model", true, ParseModel},
+    {L"base", true, ParseBase},           {L"reset", false, ParseReset},
 };
 
 int Run(const Args& args) {

@@ -5,6 +5,8 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "core/FaultText.h"
+
 namespace portsim {
 
 namespace {
@@ -90,6 +92,7 @@ std::string FormatState(const PortSimClient& client, const std::wstring& section
                               static_cast<unsigned long>(s.creatorPid));
     text += PortLine(port);
     text += Format("device    %s\n", Narrow(DeviceName(port.device)).c_str());
+    text += Format("faults    %s\n", Narrow(FaultsText(port.faults)).c_str());
     text += "register  port    reads  binary\n";
     text += RegisterLine("Data", port.base, s.reads[0],
                          Format("latch 0x%02X, drivers %s", port.data, s.driversOn ? "on" : "off"));

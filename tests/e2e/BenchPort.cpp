@@ -10,6 +10,7 @@ namespace e2e {
     settings.base = options.base;
     settings.hasEcr = options.ecr;
     settings.device = options.device;
+    settings.faults = options.faults;
     std::wstring error;
     m_client = portsim::CreatePortForPrograms(settings, &error);
     if (!m_client)

@@ -24,6 +24,7 @@ namespace e2e {
 struct BenchOptions {
     bool ecr = true; // an ECP port with its ECR, or the model without one
     portsim::Device device = portsim::Device::None;
+    portsim::PlugFaults faults{}; // of a loopback plug on the cable
     uint16_t base = portsim::kDefaultBase;
 };
 

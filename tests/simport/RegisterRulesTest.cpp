@@ -3,6 +3,7 @@
 #include "SimTestSupport.h"
 
 #include "port/EcrMode.h"
+#include "core/FaultText.h"
 #include "port/LoadPortIo.h"
 
 namespace {
@@ -131,6 +132,58 @@ TEST_F(RegisterRules, LoopbackPlugFeedsDataBitsToStatus) {
     m_library->Out(0x37A, 0x24); // reverse in byte mode: nothing drives, all reads high
     EXPECT_EQ(m_library->In(0x379), 0x7F);
     EXPECT_EQ(m_library->In(0x378), 0xFF);
+}
+
+// The control-status plug (1-13, 14-12, 16-10, 17-11, 2-15) and worn plugs.
+// Strobe, auto feed and select in are inverted on their pins, init is not;
+// an open input is pulled high; a short holds the output line too.
+TEST_F(RegisterRules, PlugsAndTheirFaultsDecideStatus) {
+    struct Case {
+        Device device;
+        const wchar_t* faults;
+        uint8_t control, data; // written
+        uint8_t status, dataRead, controlRead;
+    };
+    const Case cases[] = {
+        {Device::ControlLoopback, L"none", 0x04, 0x00, 0x77, 0x00, 0xC4},
+        {Device::ControlLoopback, L"none", 0x0B, 0x01, 0x8F, 0x01, 0xCB},
+        {Device::ControlLoopback, L"none", 0x01, 0x00, 0x27, 0x00, 0xC1},
+        {Device::ControlLoopback, L"stuck-high 10", 0x00, 0x00, 0x77, 0x00, 0xC4},
+        {Device::ControlLoopback, L"stuck-low 13", 0x00, 0x00, 0x27, 0x00, 0xC1},
+        {Device::Loopback, L"cut 12", 0x04, 0x1F, 0x7F, 0x1F, 0xC4},
+        {Device::Loopback, L"cut 12", 0x04, 0x00, 0xA7, 0x00, 0xC4},
+        {Device::Loopback, L"stuck-high 13", 0x04, 0x00, 0x97, 0x02, 0xC4},
+        {Device::Loopback, L"stuck-low 11", 0x04, 0x1F, 0xFF, 0x0F, 0xC4},
+        {Device::Loopback, L"swap 15 13", 0x04, 0x01, 0x97, 0x01, 0xC4},
+        {Device::Loopback, L"swap 15 13", 0x04, 0x02, 0x8F, 0x02, 0xC4},
+        // A cut wire's short reaches its input only.
+        {Device::Loopback, L"cut 15, stuck-low 15", 0x04, 0x01, 0x87, 0x01, 0xC4},
+        // Faults need a plug.
+        {Device::None, L"stuck-low 15, swap 13 12", 0x04, 0x00, 0x7F, 0x00, 0xC4},
+    };
+    for (const Case& c : cases) {
+        m_client->AttachDevice(c.device);
+        m_client->SetFaults(*portsim::ParseFaults(c.faults));
+        m_library->Out(0x37A, c.control);
+        m_library->Out(0x378, c.data);
+        EXPECT_EQ(m_library->In(0x379), c.status) << c.faults << " data " << int{c.data};
+        EXPECT_EQ(m_library->In(0x378), c.dataRead) << c.faults;
+        EXPECT_EQ(m_library->In(0x37A), c.controlRead) << c.faults;
+    }
+}
+
+// Open right after every third write to Data or Control.
+TEST_F(RegisterRules, AnIntermittentWireOpensNowAndThen) {
+    m_client->AttachDevice(Device::Loopback);
+    m_client->SetFaults(*portsim::ParseFaults(L"intermittent 15"));
+    m_library->Out(0x37A, 0x04);                                 // write 1
+    const int expected[] = {0x87, 0x8F, 0x87, 0x87, 0x8F, 0x87}; // after writes 2..7
+    for (const int status : expected) {
+        m_library->Out(0x378, 0x00);
+        EXPECT_EQ(m_library->In(0x379), status);
+    }
+    m_library->Out(0x378, 0x01); // write 8: the wire is closed and carries D0
+    EXPECT_EQ(m_library->In(0x379), 0x8F);
 }
 
 TEST_F(RegisterRules, OtherPortsAreAnEmptyBus) {

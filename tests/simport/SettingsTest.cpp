@@ -55,6 +55,7 @@ TEST_F(Settings, BadValuesKeepTheDefaultAndAreNoted) {
     SetEnvironmentVariableW(L"PORTSIM_BASE", L"xyz");
     SetEnvironmentVariableW(L"PORTSIM_ECR", L"yes");
     SetEnvironmentVariableW(L"PORTSIM_DEVICE", L"plug");
+    SetEnvironmentVariableW(L"PORTSIM_FAULTS", L"cut 14");
     SimLibrary library;
     EXPECT_EQ(library.In(0x77A), 0x35);
     const portsim::PortSnapshot state = Client()->State();
@@ -62,7 +63,10 @@ TEST_F(Settings, BadValuesKeepTheDefaultAndAreNoted) {
     EXPECT_EQ(state.port.device, Device::None);
     EXPECT_EQ(state.settingsNote, L"PORTSIM_BASE: base 'xyz' is not a hex port number\n"
                                   L"PORTSIM_ECR: ecr 'yes' is not 1 or 0\n"
-                                  L"PORTSIM_DEVICE: device 'plug' is not none or loopback\n");
+                                  L"PORTSIM_DEVICE: device 'plug' is not none, loopback or "
+                                  L"control-loopback\n"
+                                  L"PORTSIM_FAULTS: faults 'cut 14' is not plug faults such as "
+                                  L"'cut 12, swap 15 13'\n");
 }
 
 // portsim.ini beside the library; the environment wins over it.
@@ -77,14 +81,15 @@ TEST_F(Settings, IniFileBesideTheLibrary) {
         CopyFileW((ProgramFolder() + L"\\" + kPortLibraryFile).c_str(), dll.c_str(), FALSE));
     const std::wstring ini = folder + L"\\portsim.ini";
     std::ofstream(ini.c_str()) << "\xEF\xBB\xBF[portsim]\n; a comment\n base = 3BC\r\necr=0\n"
-                                  "device=loopback\nspeed=fast\nnonsense\n";
+                                  "device=loopback\nspeed=fast\nnonsense\nfaults = cut 15\n";
     SetEnvironmentVariableW(L"PORTSIM_BASE", nullptr);
     SetEnvironmentVariableW(L"PORTSIM_DEVICE", nullptr);
+    SetEnvironmentVariableW(L"PORTSIM_FAULTS", nullptr);
     SetEnvironmentVariableW(L"PORTSIM_ECR", L"1");
     {
         SimLibrary library(dll);
         ASSERT_TRUE(library.Bound());
-        EXPECT_EQ(library.In(0x3BC + 1), 0x87);     // loopback, data 0
+        EXPECT_EQ(library.In(0x3BC + 1), 0x8F);     // loopback, data 0, 2-15 cut
         EXPECT_EQ(library.In(0x3BC + 0x402), 0x35); // ECR from the environment
         EXPECT_EQ(Client()->State().settingsNote, ini + L" line 6: unknown setting 'speed'\n" +
                                                       ini + L" line 7: not a key=value line\n");

@@ -9,11 +9,18 @@
 #include <memory>
 #include <string>
 
+#include "AppProcess.h"
+#include "ChildProcess.h"
 #include "client/PortSimClient.h"
 #include "port/PortLibraryFile.h"
 
 // The folder of this test program, where the build puts inpout32.dll.
-std::wstring ProgramFolder();
+using driver::ProgramFolder;
+
+// The portsim tool and simport_child, run with their output captured.
+using driver::ChildProcess;
+using driver::ProcessResult;
+using driver::RunHelper;
 
 // inpout32.dll loaded by full path and bound by its export names.
 class SimLibrary {
@@ -48,32 +55,3 @@ protected:
     std::unique_ptr<SimLibrary> m_library;
     std::unique_ptr<portsim::PortSimClient> m_client;
 };
-
-struct ProcessResult {
-    DWORD exitCode;
-    std::string output; // stdout and stderr together
-};
-
-// A helper process with stdin, stdout and stderr on pipes.
-class ChildProcess {
-public:
-    // program is a file name beside this test program.
-    ChildProcess(const std::wstring& program, const std::wstring& arguments);
-    ~ChildProcess();
-    ChildProcess(const ChildProcess&) = delete;
-    ChildProcess& operator=(const ChildProcess&) = delete;
-
-    // The first line the process prints (without its end), or "" at its end.
-    std::string ReadLine();
-    void CloseInput();
-    // Waits for the end (ending the process after timeoutMs) and collects
-    // what it printed that was not read yet.
-    ProcessResult Wait(DWORD timeoutMs = 30000);
-
-private:
-    PROCESS_INFORMATION m_process{};
-    HANDLE m_input = nullptr;
-    HANDLE m_output = nullptr;
-};
-
-ProcessResult RunHelper(const std::wstring& program, const std::wstring& arguments);

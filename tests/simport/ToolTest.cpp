@@ -21,7 +21,12 @@ TEST_F(Tool, BadInputIsRejectedBeforeTouchingThePort) {
         {L"pins 11=2", "'11=2' is not PIN=LEVEL"},
         {L"pins 11=1 15", "'15' is not PIN=LEVEL"},
         {L"data 1FF", "data needs one hex byte"},
-        {L"device plug", "device needs none, loopback or external"},
+        {L"device plug", "device needs none, loopback, control-loopback or external"},
+        {L"fault", "'' is not a fault"},
+        {L"fault cut 14", "'cut 14' is not a fault"},
+        {L"fault swap 15", "'swap 15' is not a fault"},
+        {L"fault swap 15 15", "'swap 15 15' is not a fault"},
+        {L"fault cut 12,", "'cut 12,' is not a fault"},
         {L"model ecp", "model needs ecr or no-ecr"},
         {L"base 10000", "base needs one hex port number"},
         {L"log --since x", "--since needs a sequence number, not 'x'"},
@@ -35,6 +40,7 @@ TEST_F(Tool, BadInputIsRejectedBeforeTouchingThePort) {
     }
     EXPECT_EQ(m_client->State().port.pinLevels, before.port.pinLevels);
     EXPECT_EQ(m_client->State().port.device, before.port.device);
+    EXPECT_EQ(m_client->State().port.faults.cut, 0);
 }
 
 TEST_F(Tool, CommandsDriveThePort) {
@@ -46,9 +52,11 @@ TEST_F(Tool, CommandsDriveThePort) {
     const Case cases[] = {
         {L"pins 11=0 15=0", 0x379, 0xF7},  {L"pins low", 0x379, 0x87},
         {L"pins 10=1", 0x379, 0xC7},       {L"device none", 0x379, 0x7F},
-        {L"device loopback", 0x379, 0x87}, {L"model no-ecr", 0x77A, 0xFF},
-        {L"model ecr", 0x77A, 0x35},       {L"base D100", 0xD102, 0xCC},
-        {L"reset", 0x37A, 0xCC},           {L"data 3C", 0x378, 0x00},
+        {L"device loopback", 0x379, 0x87}, {L"fault cut 15, stuck-high 11", 0x379, 0x0F},
+        {L"fault none", 0x379, 0x87},      {L"device control-loopback", 0x379, 0xF7},
+        {L"model no-ecr", 0x77A, 0xFF},    {L"model ecr", 0x77A, 0x35},
+        {L"base D100", 0xD102, 0xCC},      {L"reset", 0x37A, 0xCC},
+        {L"data 3C", 0x378, 0x00},
     };
     for (const Case& c : cases) {
         const ProcessResult result = RunHelper(L"portsim.exe", c.arguments);
@@ -68,7 +76,7 @@ TEST_F(Tool, ShowAndLogReportWhatHappened) {
     for (const char* part : {"base 0x0378, ECP port with ECR at 0x077A, mode 001 byte (PS/2)",
                              "Data      0x0378  0xA5   10100101  latch 0xA5, drivers on",
                              "Status    0x0379  0x7F   01111111  pins 15=1 13=1 12=1 10=1 11=1",
-                             "log       entries 1..2 kept, 0 overwritten"})
+                             "faults    none", "log       entries 1..2 kept, 0 overwritten"})
         EXPECT_TRUE(Contains(show.output, part)) << part << "\n" << show.output;
 
     const ProcessResult log = RunHelper(L"portsim.exe", L"log --since 1");

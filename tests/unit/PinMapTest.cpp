@@ -113,4 +113,37 @@ TEST(PinMap, OnlyDataAndControlButtonsToggle) {
         EXPECT_EQ(FindPinButton(id), nullptr) << id;
 }
 
+// Busy reads inverted; Strobe, Auto Feed and Select In are inverted on the
+// pins; Init is not.
+TEST(PinMap, PinLevelsAndNamesFollowTheConnector) {
+    struct LevelCase {
+        int pin;
+        const char* name;
+        uint8_t value;
+        bool high;         // the pin's level with the register at value
+        uint8_t highValue; // value with the pin driven high
+        uint8_t lowValue;  // value with the pin driven low
+    };
+    const LevelCase cases[] = {
+        {2, "D0", 0x01, true, 0x01, 0x00},          {9, "D7", 0x7F, false, 0xFF, 0x7F},
+        {15, "Error", 0x08, true, 0x08, 0x00},      {13, "Select", 0xEF, false, 0xFF, 0xEF},
+        {12, "Paper Out", 0x20, true, 0x20, 0x00},  {10, "Ack", 0x40, true, 0x40, 0x00},
+        {11, "Busy", 0x80, false, 0x00, 0x80},      {11, "Busy", 0x7F, true, 0x7F, 0xFF},
+        {1, "Strobe", 0x00, true, 0x00, 0x01},      {1, "Strobe", 0xCD, false, 0xCC, 0xCD},
+        {14, "Auto Feed", 0x02, false, 0x00, 0x02}, {16, "Init", 0x04, true, 0x04, 0x00},
+        {16, "Init", 0xCB, false, 0xCF, 0xCB},      {17, "Select In", 0x08, false, 0x00, 0x08},
+    };
+    for (const LevelCase& c : cases) {
+        const PinRow* row = FindPin(c.pin);
+        ASSERT_NE(row, nullptr) << c.pin;
+        EXPECT_EQ(row->name, c.name) << c.pin;
+        EXPECT_EQ(PinIsHigh(*row, c.value), c.high) << c.pin << " at " << int{c.value};
+        EXPECT_EQ(WithPinLevel(*row, c.value, true), c.highValue) << c.pin;
+        EXPECT_EQ(WithPinLevel(*row, c.value, false), c.lowValue) << c.pin;
+    }
+    EXPECT_EQ(FindPin(18)->name, "Ground");
+    for (const int pin : {0, 26, -1})
+        EXPECT_EQ(FindPin(pin), nullptr) << pin;
+}
+
 } // namespace

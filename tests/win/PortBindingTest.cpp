@@ -34,6 +34,17 @@ void ExpectSingleLoadWarning(const std::vector<SeenMessageBox>& boxes) {
     EXPECT_EQ(boxes[0].buttonCount, 1);
 }
 
+// The quiet binding's reason; it shows no box. The library is released after.
+PortBinding BindQuietly() {
+    ParallelPort port{};
+    MessageBoxWatcher watcher;
+    const PortBinding binding = BindPortLibrary(port);
+    EXPECT_TRUE(watcher.Seen().empty());
+    ReleasePortIo(port);
+    EXPECT_FALSE(LibraryIsLoaded());
+    return binding;
+}
+
 TEST(Binding, NullRecordFailsWithoutLoadingAnything) {
     MessageBoxWatcher watcher;
     EXPECT_EQ(LoadPortIo(nullptr), -1);
@@ -52,6 +63,7 @@ TEST(WithFullLibrary, BindsBothEntryPointsSilently) {
     EXPECT_EQ(port.lib, nullptr);
     EXPECT_FALSE(IsPortIoBound());
     EXPECT_FALSE(LibraryIsLoaded());
+    EXPECT_EQ(BindQuietly(), PortBinding::Bound);
 }
 
 // Port numbers of PCI Express cards (0x8000 and above) and wrapped sums must
@@ -104,6 +116,7 @@ TEST(WithInp32Only, FailsSilentlyAndTheCallerReleases) {
     EXPECT_FALSE(LibraryIsLoaded());
     ReleasePortIo(port); // a second release finds nothing to release
     EXPECT_EQ(port.lib, nullptr);
+    EXPECT_EQ(BindQuietly(), PortBinding::NoEntryPoints);
 }
 
 TEST(WithoutLibrary, WarnsOnceWithTheExactBox) {
@@ -113,6 +126,7 @@ TEST(WithoutLibrary, WarnsOnceWithTheExactBox) {
     EXPECT_EQ(port.lib, nullptr);
     EXPECT_FALSE(IsPortIoBound());
     ExpectSingleLoadWarning(boxes);
+    EXPECT_EQ(BindQuietly(), PortBinding::NoLibrary);
 }
 
 // A library whose driver is closed would take every access and do nothing:
@@ -128,6 +142,7 @@ TEST(WithDriverClosed, WarnsAsForAMissingLibraryAndUnbinds) {
     ASSERT_NE(port.lib, nullptr); // the caller releases it
     ReleasePortIo(port);
     EXPECT_FALSE(LibraryIsLoaded());
+    EXPECT_EQ(BindQuietly(), PortBinding::DriverClosed);
 }
 
 TEST(WithDriverOpen, BindsSilentlyAndReachesTheLibrary) {

@@ -1,0 +1,88 @@
+#include "loopback/Arguments.h"
+
+#include "panel/RegisterText.h"
+
+const char kUsage[] =
+    "usage: KelvarinLoopback BASE [--plug data-status|control-status] [--rounds N]\n"
+    "Tests a parallel port and its cable with a loopback plug in the connector.\n"
+    "  BASE       the port's base address in hexadecimal, as typed into Kelvarin's\n"
+    "             address fields (378, 0x378); from 1 to FFFF\n"
+    "  --plug     the plug's wiring (default data-status):\n"
+    "               data-status     2-15, 3-13, 4-12, 5-10, 6-11\n"
+    "               control-status  1-13, 14-12, 16-10, 17-11, 2-15\n"
+    "  --rounds   repeats every pattern N times (1 to 100000) and counts each\n"
+    "             wire's wrong reads: loose contacts show up\n"
+    "Exit status: 0 every wire ok, 1 not, 2 bad command line or no port library.\n";
+
+namespace {
+
+constexpr int kMaxRounds = 100000;
+
+std::string Narrow(const std::wstring& text) {
+    std::string narrow;
+    for (const wchar_t c : text)
+        narrow += c < 0x80 ? static_cast<char>(c) : '?';
+    return narrow;
+}
+
+// A whole number from 1 to kMaxRounds in decimal digits only, or 0.
+int ParseRounds(const std::wstring& text) {
+    if (text.empty() || text.size() > 6 || text.find_first_not_of(L"0123456789") != text.npos)
+        return 0;
+    const int rounds = std::stoi(text);
+    return rounds <= kMaxRounds ? rounds : 0;
+}
+
+} // namespace
+
+Arguments ParseArguments(const std::vector<std::wstring>& args) {
+    Arguments result;
+    const auto reject = [&result](const std::string& problem) {
+        result.problem = problem;
+        return result;
+    };
+    for (const std::wstring& arg : args) {
+        if (arg == L"--help" || arg == L"-h" || arg == L"/?") {
+            result.help = true;
+            return result;
+        }
+    }
+    bool haveBase = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::wstring& arg = args[i];
+        if (arg == L"--plug" || arg == L"--rounds") {
+            if (i + 1 == args.size())
+                return reject(Narrow(arg) + " needs a value");
+            const std::wstring& value = args[++i];
+            if (arg == L"--plug") {
+                result.options.plug = FindPlug(Narrow(value));
+                if (result.options.plug == nullptr)
+                    return reject("'" + Narrow(value) +
+                                  "' is not a plug: data-status or control-status");
+            } else {
+                result.options.rounds = ParseRounds(value);
+                if (result.options.rounds == 0)
+                    return reject("--rounds needs a whole number from 1 to 100000, not '" +
+                                  Narrow(value) + "'");
+                result.options.roundsGiven = true;
+            }
+        } else if (arg.size() > 1 && arg[0] == L'-' && arg[1] == L'-') {
+            return reject("unknown option '" + Narrow(arg) + "'");
+        } else if (haveBase) {
+            return reject("one BASE only: '" + Narrow(arg) + "' is one too many");
+        } else {
+            // Read as the window reads its address fields; 0 is what a text
+            // without a hex digit reads as, and no port has it.
+            const uint32_t base = ParseHex(arg);
+            if (base == 0 || base > 0xFFFF)
+                return reject("'" + Narrow(arg) +
+                              "' is not a port address (hexadecimal, 1 to FFFF)");
+            result.options.base = base;
+            haveBase = true;
+        }
+    }
+    if (!haveBase)
+        return reject("no BASE given");
+    result.valid = true;
+    return result;
+}

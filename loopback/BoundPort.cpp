@@ -1,0 +1,24 @@
+#include "loopback/LoopbackPort.h"
+
+#include "port/PortIo.h"
+
+uint16_t BoundPort::Number(PinRegister reg) const {
+    switch (reg) {
+    case PinRegister::Status:
+        return StatusPort(m_base);
+    case PinRegister::Control:
+        return ControlPort(m_base);
+    case PinRegister::Data:
+    case PinRegister::Ground:
+        break;
+    }
+    return DataPort(m_base);
+}
+
+uint8_t BoundPort::Read(PinRegister reg) {
+    return ReadPort(Number(reg));
+}
+
+void BoundPort::Write(PinRegister reg, uint8_t value) {
+    WritePort(Number(reg), value);
+}
