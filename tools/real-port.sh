@@ -48,8 +48,8 @@ prepare_real_port() {
         cat <<PPDEV
 $2 opens $device through ppdev, as $(id -un), and claims the port until
 it closes. ppdev reaches the Data, Status and Control registers (Control bits
-0-3 and the direction bit 5); the ECR is out of its reach: SET cannot switch
-the mode (the terminal says so once) and the port keeps the driver's mode.
+0-3 and the direction bit 5); the ECR is out of its reach, so the port keeps
+the driver's mode (Kelvarin's SET cannot switch it; the terminal says so once).
 PPDEV
     else
         cat <<WARNING
