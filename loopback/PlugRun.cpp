@@ -43,11 +43,10 @@ uint8_t Drive(const Plug& plug, PinRegister reg, uint8_t start, uint8_t levels) 
 }
 
 // Bit w: the level of wire w's `end` pin (output or input) in the registers read.
-template <typename PinOf>
-uint8_t Levels(const Plug& plug, PinOf pinOf, uint8_t data, uint8_t status, uint8_t control) {
+uint8_t Levels(const Plug& plug, int Wire::*end, uint8_t data, uint8_t status, uint8_t control) {
     uint8_t levels = 0;
     for (size_t w = 0; w < kWiresPerPlug; ++w) {
-        const PinRow& row = *FindPin(pinOf(plug.wires[w]));
+        const PinRow& row = *FindPin(plug.wires[w].*end);
         const uint8_t value = row.reg == PinRegister::Data     ? data
                               : row.reg == PinRegister::Status ? status
                                                                : control;
@@ -76,12 +75,9 @@ PlugRun RunPlug(LoopbackPort& port, const Plug& plug, int rounds,
             const uint8_t status = port.Read(PinRegister::Status);
             const uint8_t data = port.Read(PinRegister::Data);
             const uint8_t readControl = port.Read(PinRegister::Control);
-            run.samples.push_back(
-                {pattern,
-                 Levels(
-                     plug, [](const Wire& w) { return w.outputPin; }, data, status, readControl),
-                 Levels(
-                     plug, [](const Wire& w) { return w.inputPin; }, data, status, readControl)});
+            run.samples.push_back({pattern,
+                                   Levels(plug, &Wire::outputPin, data, status, readControl),
+                                   Levels(plug, &Wire::inputPin, data, status, readControl)});
         }
     }
     return run;

@@ -16,21 +16,14 @@ bool Follows(const std::vector<Sample>& samples, size_t input, size_t output) {
     return true;
 }
 
-// True when bit w had this level in every sample.
-template <typename Field> bool HeldAt(const std::vector<Sample>& samples, size_t w, bool high) {
+// True when bit w of the sample's `field` had this level in every sample.
+bool HeldAt(const std::vector<Sample>& samples, uint8_t Sample::*field, size_t w, bool high) {
     for (const Sample& s : samples) {
-        if (Bit(Field{}(s), w) != high)
+        if (Bit(s.*field, w) != high)
             return false;
     }
     return true;
 }
-
-struct Inputs {
-    uint8_t operator()(const Sample& s) const { return s.inputs; }
-};
-struct ReadBack {
-    uint8_t operator()(const Sample& s) const { return s.readBack; }
-};
 
 WireResult Judge(const Plug& plug, const std::vector<Sample>& samples, size_t w) {
     WireResult result{Verdict::Ok, 0, 0};
@@ -38,11 +31,11 @@ WireResult Judge(const Plug& plug, const std::vector<Sample>& samples, size_t w)
         result.wrongReads += Bit(s.inputs, w) != Bit(s.driven, w);
     if (result.wrongReads == 0)
         return result;
-    if (HeldAt<Inputs>(samples, w, false)) {
+    if (HeldAt(samples, &Sample::inputs, w, false)) {
         result.verdict = Verdict::StuckLow;
-    } else if (HeldAt<Inputs>(samples, w, true)) {
-        result.verdict =
-            HeldAt<ReadBack>(samples, w, true) ? Verdict::StuckHigh : Verdict::NotConnected;
+    } else if (HeldAt(samples, &Sample::inputs, w, true)) {
+        result.verdict = HeldAt(samples, &Sample::readBack, w, true) ? Verdict::StuckHigh
+                                                                     : Verdict::NotConnected;
     } else {
         result.verdict = Verdict::NotConnected;
         for (size_t other = 0; other < kWiresPerPlug; ++other) {
