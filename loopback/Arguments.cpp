@@ -1,6 +1,6 @@
 #include "loopback/Arguments.h"
 
-#include "panel/RegisterText.h"
+#include "console/CommandLine.h"
 
 const char kUsage[] =
     "usage: KelvarinLoopback BASE [--plug data-status|control-status] [--rounds N]\n"
@@ -14,26 +14,7 @@ const char kUsage[] =
     "             wire's wrong reads: loose contacts show up\n"
     "Exit status: 0 every wire ok, 1 not, 2 bad command line or no port library.\n";
 
-namespace {
-
-constexpr int kMaxRounds = 100000;
-
-std::string Narrow(const std::wstring& text) {
-    std::string narrow;
-    for (const wchar_t c : text)
-        narrow += c < 0x80 ? static_cast<char>(c) : '?';
-    return narrow;
-}
-
-// A whole number from 1 to kMaxRounds in decimal digits only, or 0.
-int ParseRounds(const std::wstring& text) {
-    if (text.empty() || text.size() > 6 || text.find_first_not_of(L"0123456789") != text.npos)
-        return 0;
-    const int rounds = std::stoi(text);
-    return rounds <= kMaxRounds ? rounds : 0;
-}
-
-} // namespace
+constexpr uint64_t kMaxRounds = 100000;
 
 Arguments ParseArguments(const std::vector<std::wstring>& args) {
     Arguments result;
@@ -60,7 +41,7 @@ Arguments ParseArguments(const std::vector<std::wstring>& args) {
                     return reject("'" + Narrow(value) +
                                   "' is not a plug: data-status or control-status");
             } else {
-                result.options.rounds = ParseRounds(value);
+                result.options.rounds = static_cast<int>(ParseCount(value, kMaxRounds));
                 if (result.options.rounds == 0)
                     return reject("--rounds needs a whole number from 1 to 100000, not '" +
                                   Narrow(value) + "'");
@@ -71,13 +52,11 @@ Arguments ParseArguments(const std::vector<std::wstring>& args) {
         } else if (haveBase) {
             return reject("one BASE only: '" + Narrow(arg) + "' is one too many");
         } else {
-            // Read as the window reads its address fields; 0 is what a text
-            // without a hex digit reads as, and no port has it.
-            const uint32_t base = ParseHex(arg);
-            if (base == 0 || base > 0xFFFF)
-                return reject("'" + Narrow(arg) +
-                              "' is not a port address (hexadecimal, 1 to FFFF)");
-            result.options.base = base;
+            std::string problem;
+            const std::optional<uint32_t> base = ParsePortBase(arg, &problem);
+            if (!base)
+                return reject(problem);
+            result.options.base = *base;
             haveBase = true;
         }
     }

@@ -9,7 +9,7 @@ constexpr uint8_t kControlDirection = 0x20; // set: the data lines stop driving
 // Puts Data and Control back as they were when it was made.
 class FoundRegisters {
 public:
-    explicit FoundRegisters(LoopbackPort& port)
+    explicit FoundRegisters(RegisterPort& port)
         : m_port(port), m_data(port.Read(PinRegister::Data)),
           m_control(port.Read(PinRegister::Control)) {}
     ~FoundRegisters() {
@@ -25,7 +25,7 @@ public:
     uint8_t Control() const { return m_control; }
 
 private:
-    LoopbackPort& m_port;
+    RegisterPort& m_port;
     uint8_t m_data;
     uint8_t m_control;
 };
@@ -58,7 +58,7 @@ uint8_t Levels(const Plug& plug, int Wire::*end, uint8_t data, uint8_t status, u
 
 } // namespace
 
-PlugRun RunPlug(LoopbackPort& port, const Plug& plug, int rounds,
+PlugRun RunPlug(RegisterPort& port, const Plug& plug, int rounds,
                 const std::function<bool()>& stopRequested) {
     PlugRun run;
     const FoundRegisters found(port);

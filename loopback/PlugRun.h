@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "loopback/LoopbackPort.h"
+#include "port/RegisterPort.h"
 #include "loopback/Plugs.h"
 
 // One pattern's reads; bit w belongs to the plug's wire w.
@@ -26,5 +26,5 @@ struct PlugRun {
 // plug does not use keep what they had), reads Status, Data and Control.
 // Writes Data and Control back as found at the end, also when stopRequested
 // says stop (asked before each pattern) or anything throws.
-PlugRun RunPlug(LoopbackPort& port, const Plug& plug, int rounds,
+PlugRun RunPlug(RegisterPort& port, const Plug& plug, int rounds,
                 const std::function<bool()>& stopRequested);

@@ -42,7 +42,7 @@ struct Faults {
     int loose = -1;                // status bit whose wire opens on every third read
 };
 
-class PlugPort : public LoopbackPort {
+class PlugPort : public RegisterPort {
 public:
     PlugPort(const Wiring& wiring, const Faults& faults) : m_wiring(wiring), m_faults(faults) {
         if (faults.swapped.first != 0)

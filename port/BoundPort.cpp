@@ -1,4 +1,4 @@
-#include "loopback/LoopbackPort.h"
+#include "port/RegisterPort.h"
 
 #include "port/PortIo.h"
 

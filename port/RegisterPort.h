@@ -1,22 +1,27 @@
-// What the loopback test needs of a port: read and write its Data, Status
-// and Control registers. The program's implementation goes through the bound
-// port library; the unit tests give a simulated plug.
+// A port's Data, Status and Control registers as the console programs reach
+// them: the capture only reads, the loopback test reads and writes. The
+// programs go through the bound port library (BoundPort); the unit tests give
+// simulated ports.
 #pragma once
 
 #include <cstdint>
 
 #include "panel/PinMap.h"
 
-class LoopbackPort {
+class RegisterReader {
 public:
-    virtual ~LoopbackPort() = default;
+    virtual ~RegisterReader() = default;
     // reg is Data, Status or Control.
     virtual uint8_t Read(PinRegister reg) = 0;
+};
+
+class RegisterPort : public RegisterReader {
+public:
     virtual void Write(PinRegister reg, uint8_t value) = 0;
 };
 
 // The port at `base` through the bound entry points g_pfnInp32 and g_pfnOut32.
-class BoundPort : public LoopbackPort {
+class BoundPort : public RegisterPort {
 public:
     explicit BoundPort(uint32_t base) : m_base(base) {}
     uint8_t Read(PinRegister reg) override;

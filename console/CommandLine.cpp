@@ -1,0 +1,27 @@
+#include "console/CommandLine.h"
+
+#include "panel/RegisterText.h"
+
+std::string Narrow(const std::wstring& text) {
+    std::string narrow;
+    for (const wchar_t c : text)
+        narrow += c < 0x80 ? static_cast<char>(c) : '?';
+    return narrow;
+}
+
+std::optional<uint32_t> ParsePortBase(const std::wstring& text, std::string* problem) {
+    // 0 is what a text without a hex digit reads as, and no port has it.
+    const uint32_t base = ParseHex(text);
+    if (base == 0 || base > 0xFFFF) {
+        *problem = "'" + Narrow(text) + "' is not a port address (hexadecimal, 1 to FFFF)";
+        return std::nullopt;
+    }
+    return base;
+}
+
+uint64_t ParseCount(const std::wstring& text, uint64_t most) {
+    if (text.empty() || text.size() > 18 || text.find_first_not_of(L"0123456789") != text.npos)
+        return 0;
+    const uint64_t count = std::stoull(text);
+    return count <= most ? count : 0;
+}
