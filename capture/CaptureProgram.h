@@ -10,10 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "capture/Sampler.h"
 #include "console/Platform.h"
 #include "port/RegisterPort.h"
-
-enum class Edge { Rise, Fall, Change };
 
 struct CaptureOptions {
     uint32_t base = 0;      // 0: none given
@@ -41,6 +40,9 @@ std::string CaptureUsage(const std::string& program);
 // problem (the Windows program); else options.base stays 0.
 CaptureArguments ParseCaptureArguments(const std::vector<std::wstring>& args, bool baseRequired);
 
+// The most record entries kept (16 bytes each); past them the capture stops.
+constexpr size_t kMostChanges = 4000000;
+
 constexpr int kCaptureDone = 0;
 constexpr int kCaptureNoTrigger = 1;
 constexpr int kCaptureBadStart = 2;
@@ -50,6 +52,7 @@ constexpr int kCaptureBadStart = 2;
 // the caller opened it, and closes it) and the summary to `out`. Messages go
 // to `err`, each starting with `program`. Only ever reads the port. Returns
 // the program's exit status.
+// limit: the most record entries kept.
 int RunCapture(const std::string& program, const CaptureOptions& options, RegisterReader& port,
                Clock& clock, const std::atomic<bool>& stop, std::FILE* vcd, std::FILE* out,
-               std::FILE* err);
+               std::FILE* err, size_t limit = kMostChanges);

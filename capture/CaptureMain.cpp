@@ -1,0 +1,70 @@
+// KelvarinCapture: watches and records a parallel port's lines, through the
+// same port library, found the same way, as Kelvarin.exe. It only reads.
+#include <windows.h>
+
+#include <cstdio>
+
+#include "capture/CaptureProgram.h"
+#include "console/CommandLine.h"
+#include "console/WindowsConsole.h"
+
+namespace {
+
+constexpr char kProgram[] = "KelvarinCapture";
+
+int Run(const CaptureOptions& options) {
+    std::FILE* vcd = nullptr;
+    if (!options.vcdPath.empty()) {
+        vcd = _wfopen(options.vcdPath.c_str(), L"wb");
+        if (vcd == nullptr) {
+            std::fprintf(stderr, "%s: cannot create '%s'; no port touched\n", kProgram,
+                         Narrow(options.vcdPath).c_str());
+            return kCaptureBadStart;
+        }
+    }
+    ParallelPort port{};
+    const PortBinding binding = BindPortLibrary(port);
+    int status = kCaptureBadStart;
+    if (binding != PortBinding::Bound) {
+        std::fprintf(stderr, "%s: %s; no port touched\n", kProgram, BindingProblem(binding));
+    } else {
+        // Ctrl+C or a closing console ends the sampling; the record is
+        // written before the handler lets the process end.
+        ConsoleStop stop;
+        BoundPort access(options.base);
+        status =
+            RunCapture(kProgram, options, access, SystemClock(), stop.Flag(), vcd, stdout, stderr);
+        if (vcd != nullptr && std::fclose(vcd) != 0) {
+            std::fprintf(stderr, "%s: the VCD file could not be written whole\n", kProgram);
+            status = kCaptureBadStart;
+        }
+        vcd = nullptr;
+        stop.Finished();
+    }
+    ReleasePortIo(port);
+    if (vcd != nullptr)
+        std::fclose(vcd);
+    return status;
+}
+
+int Main(const std::vector<std::wstring>& args) {
+    const CaptureArguments arguments = ParseCaptureArguments(args, true);
+    if (arguments.help) {
+        std::fputs(CaptureUsage(kProgram).c_str(), stdout);
+        return kCaptureDone;
+    }
+    if (!arguments.valid) {
+        std::fprintf(stderr, "%s: %s\n%s", kProgram, arguments.problem.c_str(),
+                     CaptureUsage(kProgram).c_str());
+        return kCaptureBadStart;
+    }
+    return Run(arguments.options);
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const int status = Main(std::vector<std::wstring>(argv + 1, argv + argc));
+    HoldConsoleIfOwnedAlone();
+    return status;
+}
