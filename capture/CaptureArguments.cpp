@@ -61,7 +61,7 @@ double ParseSeconds(const std::wstring& text) {
     if (text.empty() || text.size() > 16 || text.find_first_not_of(L"0123456789.") != text.npos ||
         std::count(text.begin(), text.end(), L'.') > 1 || text == L".")
         return 0;
-    const double seconds = std::strtod(Narrow(text).c_str(), nullptr);
+    const double seconds = std::strtod(AsciiText(text).c_str(), nullptr);
     return seconds <= kMostSeconds ? seconds : 0;
 }
 
@@ -112,9 +112,9 @@ CaptureArguments ParseCaptureArguments(const std::vector<std::wstring>& args, bo
         } else if (arg == L"--for" || arg == L"--changes" || arg == L"--pins" ||
                    arg == L"--trigger" || arg == L"--vcd") {
             if (i + 1 == args.size())
-                return reject(Narrow(arg) + " needs a value");
+                return reject(AsciiText(arg) + " needs a value");
             const std::wstring& value = args[++i];
-            const std::string quoted = "'" + Narrow(value) + "'";
+            const std::string quoted = "'" + AsciiText(value) + "'";
             if (arg == L"--for") {
                 options.seconds = ParseSeconds(value);
                 if (options.seconds <= 0)
@@ -138,9 +138,9 @@ CaptureArguments ParseCaptureArguments(const std::vector<std::wstring>& args, bo
                 options.vcdPath = value;
             }
         } else if (arg.size() > 1 && arg[0] == L'-' && arg[1] == L'-') {
-            return reject("unknown option '" + Narrow(arg) + "'");
+            return reject("unknown option '" + AsciiText(arg) + "'");
         } else if (haveBase) {
-            return reject("one BASE only: '" + Narrow(arg) + "' is one too many");
+            return reject("one BASE only: '" + AsciiText(arg) + "' is one too many");
         } else {
             std::string problem;
             const std::optional<uint32_t> base = ParsePortBase(arg, &problem);

@@ -18,7 +18,7 @@ int Run(const CaptureOptions& options) {
         vcd = _wfopen(options.vcdPath.c_str(), L"wb");
         if (vcd == nullptr) {
             std::fprintf(stderr, "%s: cannot create '%s'; no port touched\n", kProgram,
-                         Narrow(options.vcdPath).c_str());
+                         AsciiText(options.vcdPath).c_str());
             return kCaptureBadStart;
         }
     }

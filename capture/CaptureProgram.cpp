@@ -25,7 +25,7 @@ const char* EdgeWord(Edge edge, bool past) {
 
 std::string Opening(const CaptureOptions& options) {
     std::string text = "watching " + std::to_string(options.pins.size()) + " pins of the port at " +
-                       Narrow(FormatHex(options.base)) + " (Ctrl+C stops)";
+                       AsciiText(FormatHex(options.base)) + " (Ctrl+C stops)";
     if (options.triggered)
         text += "; recording starts when " + PinLabel(options.triggerPin) + " " +
                 EdgeWord(options.triggerEdge, false);

@@ -30,7 +30,8 @@ int TimescaleExponent(const SamplingRun& run, int64_t ticksPerSecond) {
     const double span = static_cast<double>(run.lastTicks - run.firstTicks) / ticksPerSecond;
     const double interval = run.samples > 1 ? span / (run.samples - 1) : 1.0;
     int exponent = -9;
-    while (exponent < 0 && std::pow(10.0, exponent + 1) <= interval)
+    // A little slack: a mean of exactly 1 us must give 1 us, whatever the rounding.
+    while (exponent < 0 && std::pow(10.0, exponent + 1) <= interval * (1 + 1e-9))
         ++exponent;
     while (exponent < 0 && span / std::pow(10.0, exponent) > kMostUnits)
         ++exponent;
@@ -80,6 +81,7 @@ void WriteVcd(std::FILE* file, const std::string& program, const Recording& reco
                              Identifier(i));
         }
     }
-    if (unitsAt(run.lastTicks) > written)
-        std::fprintf(file, "#%lld\n", unitsAt(run.lastTicks));
+    // The end of the recording, after the last change even when the capture
+    // stopped at it: readers take a time's values as lasting until the next.
+    std::fprintf(file, "#%lld\n", std::max(unitsAt(run.lastTicks), written + 1));
 }

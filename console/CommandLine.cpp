@@ -2,7 +2,7 @@
 
 #include "panel/RegisterText.h"
 
-std::string Narrow(const std::wstring& text) {
+std::string AsciiText(const std::wstring& text) {
     std::string narrow;
     for (const wchar_t c : text)
         narrow += c < 0x80 ? static_cast<char>(c) : '?';
@@ -13,7 +13,7 @@ std::optional<uint32_t> ParsePortBase(const std::wstring& text, std::string* pro
     // 0 is what a text without a hex digit reads as, and no port has it.
     const uint32_t base = ParseHex(text);
     if (base == 0 || base > 0xFFFF) {
-        *problem = "'" + Narrow(text) + "' is not a port address (hexadecimal, 1 to FFFF)";
+        *problem = "'" + AsciiText(text) + "' is not a port address (hexadecimal, 1 to FFFF)";
         return std::nullopt;
     }
     return base;

@@ -8,7 +8,7 @@
 
 // ASCII as it is; any other character as '?'. For messages that quote what
 // was typed.
-std::string Narrow(const std::wstring& text);
+std::string AsciiText(const std::wstring& text);
 
 // A base address from 1 to FFFF read as the window reads its address fields,
 // or nothing. *problem then says so, quoting the text.

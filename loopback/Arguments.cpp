@@ -33,24 +33,24 @@ Arguments ParseArguments(const std::vector<std::wstring>& args) {
         const std::wstring& arg = args[i];
         if (arg == L"--plug" || arg == L"--rounds") {
             if (i + 1 == args.size())
-                return reject(Narrow(arg) + " needs a value");
+                return reject(AsciiText(arg) + " needs a value");
             const std::wstring& value = args[++i];
             if (arg == L"--plug") {
-                result.options.plug = FindPlug(Narrow(value));
+                result.options.plug = FindPlug(AsciiText(value));
                 if (result.options.plug == nullptr)
-                    return reject("'" + Narrow(value) +
+                    return reject("'" + AsciiText(value) +
                                   "' is not a plug: data-status or control-status");
             } else {
                 result.options.rounds = static_cast<int>(ParseCount(value, kMaxRounds));
                 if (result.options.rounds == 0)
                     return reject("--rounds needs a whole number from 1 to 100000, not '" +
-                                  Narrow(value) + "'");
+                                  AsciiText(value) + "'");
                 result.options.roundsGiven = true;
             }
         } else if (arg.size() > 1 && arg[0] == L'-' && arg[1] == L'-') {
-            return reject("unknown option '" + Narrow(arg) + "'");
+            return reject("unknown option '" + AsciiText(arg) + "'");
         } else if (haveBase) {
-            return reject("one BASE only: '" + Narrow(arg) + "' is one too many");
+            return reject("one BASE only: '" + AsciiText(arg) + "' is one too many");
         } else {
             std::string problem;
             const std::optional<uint32_t> base = ParsePortBase(arg, &problem);

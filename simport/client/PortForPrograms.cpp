@@ -5,6 +5,7 @@
 #include <cwchar>
 
 #include "core/FaultText.h"
+#include "core/WaveText.h"
 
 namespace portsim {
 
@@ -31,6 +32,7 @@ std::unique_ptr<PortSimClient> CreatePortForPrograms(SimSettings settings, std::
     ::SetEnvironmentVariableW(L"PORTSIM_ECR", settings.hasEcr ? L"1" : L"0");
     ::SetEnvironmentVariableW(L"PORTSIM_DEVICE", DeviceName(settings.device));
     ::SetEnvironmentVariableW(L"PORTSIM_FAULTS", FaultsText(settings.faults).c_str());
+    ::SetEnvironmentVariableW(L"PORTSIM_WAVE", WavesText(settings.waves).c_str());
 
     std::unique_ptr<PortSimClient> client = PortSimClient::OpenOrCreate(settings, error);
     if (client && !client->Created()) {

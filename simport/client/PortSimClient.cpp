@@ -1,5 +1,7 @@
 #include "client/PortSimClient.h"
 
+#include <windows.h>
+
 #include "core/SectionLock.h"
 
 namespace portsim {
@@ -10,6 +12,13 @@ std::unique_ptr<PortSimClient> Failed(std::wstring* error, const std::wstring& r
     if (error != nullptr)
         *error = reason;
     return nullptr;
+}
+
+// The clock the port library reads at each access.
+int64_t Now() {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return now.QuadPart;
 }
 
 } // namespace
@@ -33,6 +42,7 @@ std::unique_ptr<PortSimClient> PortSimClient::OpenOrCreate(const SimSettings& se
 PortSnapshot PortSimClient::State() const {
     Section& section = *m_section.get();
     SectionLock lock(section);
+    section.port.now = Now();
     const PortState& port = section.port;
     const uint16_t ecr = static_cast<uint16_t>(port.base + kEcrOffset);
     return PortSnapshot{
@@ -55,8 +65,8 @@ std::vector<ProcessInfo> PortSimClient::Processes() const {
     std::vector<ProcessInfo> processes;
     for (const ProcessRecord& r : section.processes) {
         if (r.pid != 0)
-            processes.push_back({r.pid, r.attaches, r.releases, r.exits, r.accesses, r.gdiObjects,
-                                 r.userObjects, r.sampledAt});
+            processes.push_back({r.pid, r.attaches, r.releases, r.exits, r.accesses, r.writes,
+                                 r.gdiObjects, r.userObjects, r.sampledAt});
     }
     return processes;
 }
@@ -64,6 +74,7 @@ std::vector<ProcessInfo> PortSimClient::Processes() const {
 uint8_t PortSimClient::Peek(uint16_t port) const {
     Section& section = *m_section.get();
     SectionLock lock(section);
+    section.port.now = Now();
     return ReadRegister(section.port, port);
 }
 
@@ -118,6 +129,10 @@ void PortSimClient::SetDeviceData(uint8_t levels) {
 
 void PortSimClient::SetFaults(const PlugFaults& faults) {
     Modify([faults](Section& s) { s.port.faults = faults; });
+}
+
+void PortSimClient::SetWaves(const SquareWaves& waves) {
+    Modify([waves](Section& s) { s.port.waves = waves; });
 }
 
 void PortSimClient::SetEcrPresent(bool present) {

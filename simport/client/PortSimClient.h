@@ -47,6 +47,7 @@ struct ProcessInfo {
     uint32_t releases; // DLL_PROCESS_DETACH by FreeLibrary
     uint32_t exits;    // DLL_PROCESS_DETACH at process exit
     uint32_t accesses;
+    uint32_t writes;      // Out32 calls among the accesses
     uint32_t gdiObjects;  // at the last sample
     uint32_t userObjects; // at the last sample; 0 under Wine
     uint32_t sampledAt;   // the process's access count at that sample, 0 if none yet
@@ -91,6 +92,8 @@ public:
 
     // The faults of the loopback plug on the cable, in place of any it had.
     void SetFaults(const PlugFaults& faults);
+    // The square waves on the input pins, in place of any there were.
+    void SetWaves(const SquareWaves& waves);
 
     void SetEcrPresent(bool present);
     void SetBase(uint16_t base);

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "core/ListText.h"
+
 namespace portsim {
 
 namespace {
@@ -77,15 +79,10 @@ std::optional<PlugFaults> ParseFaults(std::wstring_view text) {
     const std::vector<std::wstring_view> words = Words(text);
     if (words.size() == 1 && words[0] == L"none")
         return faults;
-    size_t start = 0;
-    for (;;) {
-        const size_t comma = text.find(L',', start);
-        if (!ApplyFault(faults, text.substr(start, comma - start)))
-            return std::nullopt;
-        if (comma == std::wstring_view::npos)
-            return faults;
-        start = comma + 1;
-    }
+    if (!ForEachListItem(text,
+                         [&faults](std::wstring_view item) { return ApplyFault(faults, item); }))
+        return std::nullopt;
+    return faults;
 }
 
 std::wstring FaultsText(const PlugFaults& faults) {

@@ -1,5 +1,7 @@
 #include "core/PortModel.h"
 
+#include <algorithm>
+
 namespace portsim {
 
 namespace {
@@ -34,12 +36,14 @@ Register Decode(const PortState& port, uint16_t number) {
 
 } // namespace
 
-PortState PowerOnState(uint16_t base, bool hasEcr, Device device, PlugFaults faults) {
+PortState PowerOnState(uint16_t base, bool hasEcr, Device device, PlugFaults faults,
+                       SquareWaves waves) {
     PortState port{};
     port.base = base;
     port.hasEcr = hasEcr ? 1 : 0;
     port.device = device;
     port.faults = faults;
+    port.waves = waves;
     port.data = 0x00;
     port.control = kControlPowerOn;
     port.ecr = kEcrPowerOn;
@@ -159,14 +163,32 @@ uint8_t PlugInputLevels(const PortState& port, const Line* wiring) {
     return levels;
 }
 
-} // namespace
+// The input levels with every square wave's pin at its level now.
+uint8_t WithWaves(const PortState& port, uint8_t levels) {
+    for (int bit = kFirstInputBit; bit < 8; ++bit) {
+        const uint64_t milliHertz = port.waves.milliHertz[bit - kFirstInputBit];
+        if (milliHertz == 0)
+            continue;
+        const int64_t halfPeriod =
+            std::max<int64_t>(1, static_cast<int64_t>(port.ticksPerSecond * 500 / milliHertz));
+        const bool high = (port.now / halfPeriod) % 2 == 0;
+        levels = static_cast<uint8_t>(high ? levels | 1u << bit : levels & ~(1u << bit));
+    }
+    return levels;
+}
 
-uint8_t InputPinLevels(const PortState& port) {
+uint8_t DeviceInputLevels(const PortState& port) {
     if (const Line* wiring = PlugWiring(port.device))
         return PlugInputLevels(port, wiring);
     if (port.device == Device::External)
         return port.pinLevels & kInputPinMask;
     return kAllInputPinsHigh;
+}
+
+} // namespace
+
+uint8_t InputPinLevels(const PortState& port) {
+    return WithWaves(port, DeviceInputLevels(port));
 }
 
 uint8_t ReadRegister(const PortState& port, uint16_t number) {

@@ -41,6 +41,15 @@ struct PlugFaults {
     uint8_t intermittent;
 };
 
+// Input pins that change by themselves: a square wave on each pin that has
+// a frequency, high for the first half of each period, computed from the
+// clock at each read. By Status bit 3..7 (pins 15, 13, 12, 10, 11); 0: none.
+struct SquareWaves {
+    uint32_t milliHertz[5];
+};
+
+constexpr uint32_t kMostWaveMilliHertz = 1000000000; // 1 MHz
+
 constexpr uint16_t kDefaultBase = 0x378;
 constexpr uint16_t kEcrOffset = 0x402; // ECR = base + 0x400 (ECP registers) + 2
 constexpr uint8_t kEmptyBus = 0xFF;
@@ -67,10 +76,14 @@ struct PortState {
     uint8_t deviceData; // External device: the data-line levels it drives
     PlugFaults faults;
     uint32_t outputWrites; // writes to Data and Control since power-on
+    SquareWaves waves;
+    int64_t ticksPerSecond; // of the clock that `now` reads
+    int64_t now;            // the clock at the access being served
 };
 
 // The state of a port just after power-on with this configuration.
-PortState PowerOnState(uint16_t base, bool hasEcr, Device device, PlugFaults faults = {});
+PortState PowerOnState(uint16_t base, bool hasEcr, Device device, PlugFaults faults = {},
+                       SquareWaves waves = {});
 
 uint8_t ReadRegister(const PortState& port, uint16_t number);
 void WriteRegister(PortState& port, uint16_t number, uint8_t value);

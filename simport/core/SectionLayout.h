@@ -17,10 +17,10 @@
 namespace portsim {
 
 constexpr uint32_t kSectionMagic = 0x4D53504B; // "KPSM"
-constexpr uint32_t kLayoutVersion = 2;
+constexpr uint32_t kLayoutVersion = 3;
 constexpr uint32_t kLogCapacity = 8192; // entries; the oldest are overwritten
 constexpr uint32_t kProcessSlots = 32;
-constexpr size_t kNoteLength = 256;
+constexpr size_t kNoteLength = 1024;
 
 // One Inp32 or Out32 call.
 struct LogEntry {
@@ -41,6 +41,7 @@ struct ProcessRecord {
     std::atomic<uint32_t> releases;    // DLL_PROCESS_DETACH through FreeLibrary
     std::atomic<uint32_t> exits;       // DLL_PROCESS_DETACH at process exit
     std::atomic<uint32_t> accesses;    // Inp32 and Out32 calls
+    std::atomic<uint32_t> writes;      // Out32 calls among them
     std::atomic<uint32_t> gdiObjects;  // at the last sample
     std::atomic<uint32_t> userObjects; // at the last sample (0 under Wine)
     std::atomic<uint32_t> sampledAt;   // the process's access count at that sample, 0 if none

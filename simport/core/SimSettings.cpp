@@ -3,6 +3,7 @@
 #include <cwctype>
 
 #include "core/FaultText.h"
+#include "core/WaveText.h"
 
 namespace portsim {
 
@@ -104,6 +105,11 @@ void ApplySetting(SimSettings& settings, std::wstring_view key, std::wstring_vie
             settings.faults = *faults;
         else
             reject(L"plug faults such as 'cut 12, swap 15 13'");
+    } else if (name == L"wave") {
+        if (const auto waves = ParseWaves(value))
+            settings.waves = *waves;
+        else
+            reject(L"square waves such as '11 1000, 10 2.5' (pin and hertz)");
     } else {
         Note(settings, origin, L"unknown setting '" + name + L"'");
     }

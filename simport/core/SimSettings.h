@@ -11,6 +11,8 @@
 //                               control-loopback
 //   faults    PORTSIM_FAULTS    the plug's faults          none
 //                               (core/FaultText.h)
+//   wave      PORTSIM_WAVE      square waves on input      none
+//                               pins (core/WaveText.h)
 //
 // A value that is not understood keeps the default and is noted; the notes
 // are kept in the section, where the tool shows them.
@@ -34,6 +36,7 @@ struct SimSettings {
     bool hasEcr = true;
     Device device = Device::None;
     PlugFaults faults{};
+    SquareWaves waves{};
     std::wstring notes; // one "origin: problem" line per setting not understood
 };
 

@@ -61,9 +61,11 @@ void Detach(bool processExit) {
         g_section.Close();
 }
 
-void CountAccess(int64_t ticks) {
+void CountAccess(int64_t ticks, bool write) {
     if (g_record == nullptr)
         return;
+    if (write)
+        ++g_record->writes;
     const uint32_t accesses = ++g_record->accesses;
     if (g_lastSampleTicks != 0 && ticks - g_lastSampleTicks < g_sampleIntervalTicks)
         return;
@@ -84,6 +86,7 @@ uint8_t Access(bool write, uint16_t port, uint16_t value) {
     uint8_t result = 0;
     {
         portsim::SectionLock lock(*section);
+        section->port.now = now.QuadPart;
         if (write) {
             portsim::WriteRegister(section->port, port, static_cast<uint8_t>(value));
         } else {
@@ -92,7 +95,7 @@ uint8_t Access(bool write, uint16_t port, uint16_t value) {
         }
         portsim::AppendLog(*section, {0, now.QuadPart, g_pid, port, value, write});
     }
-    CountAccess(now.QuadPart);
+    CountAccess(now.QuadPart, write);
     return result;
 }
 

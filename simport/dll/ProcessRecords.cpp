@@ -34,8 +34,8 @@ void Assign(ProcessRecord& record, uint32_t pid, uint64_t createdTime) {
     record.pid = pid;
     record.createdTime = createdTime;
     for (std::atomic<uint32_t>* counter :
-         {&record.attaches, &record.releases, &record.exits, &record.accesses, &record.gdiObjects,
-          &record.userObjects, &record.sampledAt})
+         {&record.attaches, &record.releases, &record.exits, &record.accesses, &record.writes,
+          &record.gdiObjects, &record.userObjects, &record.sampledAt})
         counter->store(0);
 }
 

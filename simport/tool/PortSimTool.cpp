@@ -13,6 +13,7 @@
 
 #include "client/PortSimClient.h"
 #include "core/FaultText.h"
+#include "core/WaveText.h"
 #include "port/PortLibraryFile.h"
 #include "tool/ToolReport.h"
 
@@ -42,6 +43,8 @@ const char kUsage[] =
     "                            cut PIN..., stuck-high PIN..., stuck-low PIN...,\n"
     "                            swap PIN PIN, intermittent PIN... (open after every\n"
     "                            third write to Data or Control); 'fault none' mends it\n"
+    "  wave PIN HZ[, PIN HZ...]  square waves on input pins 10, 11, 12, 13, 15, e.g.\n"
+    "                            'wave 11 1000, 10 2.5'; 'wave none' stops them\n"
     "  model ecr|no-ecr          an ECP port with its ECR, or a port without one\n"
     "  base HEX                  moves the port to another base address\n"
     "  reset                     the power-on state from the settings; empties the log\n"
@@ -49,7 +52,7 @@ const char kUsage[] =
     "The port exists while some process has " KELVARIN_PORT_LIBRARY_FILE
     " loaded, or 'portsim hold' runs.\n"
     "Settings: portsim.ini beside this program, PORTSIM_SECTION, PORTSIM_BASE, PORTSIM_ECR,\n"
-    "PORTSIM_DEVICE, PORTSIM_FAULTS (see docs/simulated-port.md).\n";
+    "PORTSIM_DEVICE, PORTSIM_FAULTS, PORTSIM_WAVE (see docs/simulated-port.md).\n";
 
 int BadInput(const std::string& message) {
     std::fprintf(stderr, "portsim: %s\n(portsim help shows the commands)\n", message.c_str());
@@ -184,17 +187,34 @@ std::optional<Action> ParseDevice(const Args& args, const portsim::SimSettings&,
     return [device = *device](PortSimClient& port) { port.AttachDevice(device); };
 }
 
-std::optional<Action> ParseFault(const Args& args, const portsim::SimSettings&,
-                                 std::string* problem) {
+// A command whose arguments are one list with commas (faults, waves): they
+// are joined again and parsed whole. `what` says what an item is, with
+// examples.
+template <typename Value>
+std::optional<Action>
+ParseListCommand(const Args& args, std::optional<Value> (*parse)(std::wstring_view),
+                 void (PortSimClient::*set)(const Value&), const char* what, std::string* problem) {
     std::wstring text;
     for (const std::wstring& arg : args)
-        text += arg + L" ";
-    const auto faults = portsim::ParseFaults(text);
-    if (!faults)
-        return Reject(problem, "'" + portsim::Narrow(text.substr(0, text.size() - 1)) +
-                                   "' is not a fault: e.g. 'fault cut 12', 'fault swap 15 13', "
-                                   "'fault none'");
-    return [faults = *faults](PortSimClient& port) { port.SetFaults(faults); };
+        text += (text.empty() ? L"" : L" ") + arg;
+    const std::optional<Value> value = parse(text);
+    if (!value)
+        return Reject(problem, "'" + portsim::Narrow(text) + "' is not " + what);
+    return [value = *value, set](PortSimClient& port) { (port.*set)(value); };
+}
+
+std::optional<Action> ParseFault(const Args& args, const portsim::SimSettings&,
+                                 std::string* problem) {
+    return ParseListCommand(args, portsim::ParseFaults, &PortSimClient::SetFaults,
+                            "a fault: e.g. 'fault cut 12', 'fault swap 15 13', 'fault none'",
+                            problem);
+}
+
+std::optional<Action> ParseWave(const Args& args, const portsim::SimSettings&,
+                                std::string* problem) {
+    return ParseListCommand(args, portsim::ParseWaves, &PortSimClient::SetWaves,
+                            "a wave: e.g. 'wave 11 1000', 'wave 10 2.5, 12 50', 'wave none'",
+                            problem);
 }
 
 std::optional<Action> ParseModel(const Args& args, const portsim::SimSettings&,
@@ -249,8 +269,9 @@ const Command kCommands[] = {
     {L"show", false, ParseShow},          {L"log", true, ParseLog},
     {L"clear-log", false, ParseClearLog}, {L"pins", true, ParsePins},
     {L"data", true, ParseData},           {L"device", true, ParseDevice},
-    {L"fault", true, ParseFault},         {L"model", true, ParseModel},
-    {L"base", true, ParseBase},           {L"reset", false, ParseReset},
+    {L"fault", true, ParseFault},         {L"wave", true, ParseWave},
+    {L"model", true, ParseModel},         {L"base", true, ParseBase},
+    {L"reset", false, ParseReset},
 };
 
 int Run(const Args& args) {

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "core/FaultText.h"
+#include "core/WaveText.h"
 
 namespace portsim {
 
@@ -56,16 +57,16 @@ std::string PinText(uint8_t levels) {
 }
 
 std::string ProcessLines(const std::vector<ProcessInfo>& processes, uint32_t untracked) {
-    std::string text = "processes pid       attached released exited  holds  accesses    gdi   "
-                       "user  sampled at\n";
+    std::string text = "processes pid       attached released exited  holds  accesses    writes"
+                       "      gdi   user  sampled at\n";
     for (const ProcessInfo& p : processes)
-        text += Format("          %-9lu %-8lu %-8lu %-7lu %-6s %-11lu %-5lu %-5lu %lu\n",
-                       static_cast<unsigned long>(p.pid), static_cast<unsigned long>(p.attaches),
-                       static_cast<unsigned long>(p.releases), static_cast<unsigned long>(p.exits),
-                       p.HoldsLibrary() ? "yes" : "no", static_cast<unsigned long>(p.accesses),
-                       static_cast<unsigned long>(p.gdiObjects),
-                       static_cast<unsigned long>(p.userObjects),
-                       static_cast<unsigned long>(p.sampledAt));
+        text += Format(
+            "          %-9lu %-8lu %-8lu %-7lu %-6s %-11lu %-11lu %-5lu %-5lu %lu\n",
+            static_cast<unsigned long>(p.pid), static_cast<unsigned long>(p.attaches),
+            static_cast<unsigned long>(p.releases), static_cast<unsigned long>(p.exits),
+            p.HoldsLibrary() ? "yes" : "no", static_cast<unsigned long>(p.accesses),
+            static_cast<unsigned long>(p.writes), static_cast<unsigned long>(p.gdiObjects),
+            static_cast<unsigned long>(p.userObjects), static_cast<unsigned long>(p.sampledAt));
     if (untracked != 0)
         text += Format("          and %lu more not tracked (no free record)\n",
                        static_cast<unsigned long>(untracked));
@@ -93,6 +94,7 @@ std::string FormatState(const PortSimClient& client, const std::wstring& section
     text += PortLine(port);
     text += Format("device    %s\n", Narrow(DeviceName(port.device)).c_str());
     text += Format("faults    %s\n", Narrow(FaultsText(port.faults)).c_str());
+    text += Format("waves     %s\n", Narrow(WavesText(port.waves)).c_str());
     text += "register  port    reads  binary\n";
     text += RegisterLine("Data", port.base, s.reads[0],
                          Format("latch 0x%02X, drivers %s", port.data, s.driversOn ? "on" : "off"));

@@ -21,7 +21,8 @@ ChildProcess::ChildProcess(const std::wstring& program, const std::wstring& argu
     startup.hStdInput = childInput;
     startup.hStdOutput = childOutput;
     startup.hStdError = childOutput;
-    const std::wstring path = ProgramFolder() + L"\\" + program;
+    const std::wstring path =
+        program.find(L':') != std::wstring::npos ? program : ProgramFolder() + L"\\" + program;
     std::wstring commandLine = L"\"" + path + L"\" " + arguments;
     const BOOL started = CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0,
                                         nullptr, nullptr, &startup, &m_process);

@@ -16,7 +16,8 @@ struct ProcessResult {
 // A helper process with stdin, stdout and stderr on pipes.
 class ChildProcess {
 public:
-    // program is a path relative to this test program's folder.
+    // program is a full path (with a drive), or one relative to this test
+    // program's folder.
     ChildProcess(const std::wstring& program, const std::wstring& arguments);
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
@@ -28,6 +29,7 @@ public:
     // Waits for the end (ending the process after timeoutMs) and collects
     // what it printed that was not read yet.
     ProcessResult Wait(DWORD timeoutMs = 30000);
+    DWORD Pid() const { return m_process.dwProcessId; }
 
 private:
     PROCESS_INFORMATION m_process{};

@@ -11,6 +11,7 @@ namespace e2e {
     settings.hasEcr = options.ecr;
     settings.device = options.device;
     settings.faults = options.faults;
+    settings.waves = options.waves;
     std::wstring error;
     m_client = portsim::CreatePortForPrograms(settings, &error);
     if (!m_client)

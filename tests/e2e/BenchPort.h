@@ -25,6 +25,7 @@ struct BenchOptions {
     bool ecr = true; // an ECP port with its ECR, or the model without one
     portsim::Device device = portsim::Device::None;
     portsim::PlugFaults faults{}; // of a loopback plug on the cable
+    portsim::SquareWaves waves{}; // on input pins
     uint16_t base = portsim::kDefaultBase;
 };
 

@@ -4,6 +4,7 @@
 
 #include "port/EcrMode.h"
 #include "core/FaultText.h"
+#include "core/WaveText.h"
 #include "port/LoadPortIo.h"
 
 namespace {
@@ -184,6 +185,27 @@ TEST_F(RegisterRules, AnIntermittentWireOpensNowAndThen) {
     }
     m_library->Out(0x378, 0x01); // write 8: the wire is closed and carries D0
     EXPECT_EQ(m_library->In(0x379), 0x8F);
+}
+
+// A wave's pin takes both levels in turn, whatever the device; the other
+// pins keep theirs. Waits on the levels, not on the time.
+TEST_F(RegisterRules, SquareWavesChangeTheirPinsByThemselves) {
+    const std::pair<Device, uint8_t> cases[] = {{Device::None, 0x7F}, {Device::Loopback, 0x87}};
+    for (const auto& [device, idle] : cases) {
+        m_client->AttachDevice(device);
+        m_client->SetWaves(*portsim::ParseWaves(L"11 1000, 13 250.5"));
+        bool seen[2][2] = {};
+        for (int reads = 0;
+             reads < 50000000 && !(seen[0][0] && seen[0][1] && seen[1][0] && seen[1][1]); ++reads) {
+            const uint8_t status = m_library->In(0x379);
+            ASSERT_EQ(status & 0x6F, idle & 0x6F) << std::hex << int{status};
+            seen[0][(status >> 7) & 1] = seen[1][(status >> 4) & 1] = true;
+        }
+        EXPECT_TRUE(seen[0][0] && seen[0][1]) << "pin 11 stood still";
+        EXPECT_TRUE(seen[1][0] && seen[1][1]) << "pin 13 stood still";
+        m_client->SetWaves(*portsim::ParseWaves(L"none"));
+        EXPECT_EQ(m_library->In(0x379), idle);
+    }
 }
 
 TEST_F(RegisterRules, OtherPortsAreAnEmptyBus) {

@@ -56,6 +56,7 @@ TEST_F(Settings, BadValuesKeepTheDefaultAndAreNoted) {
     SetEnvironmentVariableW(L"PORTSIM_ECR", L"yes");
     SetEnvironmentVariableW(L"PORTSIM_DEVICE", L"plug");
     SetEnvironmentVariableW(L"PORTSIM_FAULTS", L"cut 14");
+    SetEnvironmentVariableW(L"PORTSIM_WAVE", L"14 5");
     SimLibrary library;
     EXPECT_EQ(library.In(0x77A), 0x35);
     const portsim::PortSnapshot state = Client()->State();
@@ -66,7 +67,9 @@ TEST_F(Settings, BadValuesKeepTheDefaultAndAreNoted) {
                                   L"PORTSIM_DEVICE: device 'plug' is not none, loopback or "
                                   L"control-loopback\n"
                                   L"PORTSIM_FAULTS: faults 'cut 14' is not plug faults such as "
-                                  L"'cut 12, swap 15 13'\n");
+                                  L"'cut 12, swap 15 13'\n"
+                                  L"PORTSIM_WAVE: wave '14 5' is not square waves such as "
+                                  L"'11 1000, 10 2.5' (pin and hertz)\n");
 }
 
 // portsim.ini beside the library; the environment wins over it.

@@ -64,6 +64,7 @@ TEST_F(SharedSection, RecordsAttachAndDetachPerProcess) {
     for (const ProcessInfo& p : children) {
         EXPECT_EQ(p.attaches, 1u);
         EXPECT_EQ(p.accesses, 1u);
+        EXPECT_EQ(p.writes, 0u); // one read
         EXPECT_FALSE(p.HoldsLibrary());
     }
 
@@ -180,12 +181,13 @@ TEST_F(SharedSection, TwoProcessesAtOnceKeepStateAndLogConsistent) {
     EXPECT_EQ(log.missed + log.entries.size(), 2 * iterations);
     ASSERT_EQ(log.entries.size(), portsim::kLogCapacity);
     EXPECT_EQ(OrderingFault(log.entries, &switches), "");
-    uint64_t accesses = 0;
+    uint64_t accesses = 0, writes = 0;
     for (const ProcessInfo& p : m_client->Processes()) {
         if (p.pid != GetCurrentProcessId())
-            accesses += p.accesses;
+            accesses += p.accesses, writes += p.writes;
     }
     EXPECT_EQ(accesses, 2 * iterations);
+    EXPECT_EQ(writes, iterations); // counted whole, though the log overflowed
 }
 
 TEST_F(SharedSection, LogOverflowIsCounted) {

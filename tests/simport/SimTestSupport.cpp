@@ -33,6 +33,7 @@ std::wstring UseFreshSection() {
     SetEnvironmentVariableW(L"PORTSIM_ECR", L"1");
     SetEnvironmentVariableW(L"PORTSIM_DEVICE", L"none");
     SetEnvironmentVariableW(L"PORTSIM_FAULTS", L"none");
+    SetEnvironmentVariableW(L"PORTSIM_WAVE", L"none");
     return name;
 }
 

@@ -27,6 +27,11 @@ TEST_F(Tool, BadInputIsRejectedBeforeTouchingThePort) {
         {L"fault swap 15", "'swap 15' is not a fault"},
         {L"fault swap 15 15", "'swap 15 15' is not a fault"},
         {L"fault cut 12,", "'cut 12,' is not a fault"},
+        {L"wave 14 100", "'14 100' is not a wave"},
+        {L"wave 11", "'11' is not a wave"},
+        {L"wave 11 0", "'11 0' is not a wave"},
+        {L"wave 11 1000001", "'11 1000001' is not a wave"},
+        {L"wave 11 2.0005", "'11 2.0005' is not a wave"},
         {L"model ecp", "model needs ecr or no-ecr"},
         {L"base 10000", "base needs one hex port number"},
         {L"log --since x", "--since needs a sequence number, not 'x'"},
@@ -41,6 +46,7 @@ TEST_F(Tool, BadInputIsRejectedBeforeTouchingThePort) {
     EXPECT_EQ(m_client->State().port.pinLevels, before.port.pinLevels);
     EXPECT_EQ(m_client->State().port.device, before.port.device);
     EXPECT_EQ(m_client->State().port.faults.cut, 0);
+    EXPECT_EQ(m_client->State().port.waves.milliHertz[4], 0u);
 }
 
 TEST_F(Tool, CommandsDriveThePort) {
@@ -73,10 +79,11 @@ TEST_F(Tool, ShowAndLogReportWhatHappened) {
     m_library->In(0x379);
     const ProcessResult show = RunHelper(L"portsim.exe", L"show");
     EXPECT_EQ(show.exitCode, 0u);
-    for (const char* part : {"base 0x0378, ECP port with ECR at 0x077A, mode 001 byte (PS/2)",
-                             "Data      0x0378  0xA5   10100101  latch 0xA5, drivers on",
-                             "Status    0x0379  0x7F   01111111  pins 15=1 13=1 12=1 10=1 11=1",
-                             "faults    none", "log       entries 1..2 kept, 0 overwritten"})
+    for (const char* part :
+         {"base 0x0378, ECP port with ECR at 0x077A, mode 001 byte (PS/2)",
+          "Data      0x0378  0xA5   10100101  latch 0xA5, drivers on",
+          "Status    0x0379  0x7F   01111111  pins 15=1 13=1 12=1 10=1 11=1", "faults    none",
+          "waves     none", "log       entries 1..2 kept, 0 overwritten"})
         EXPECT_TRUE(Contains(show.output, part)) << part << "\n" << show.output;
 
     const ProcessResult log = RunHelper(L"portsim.exe", L"log --since 1");
