@@ -70,12 +70,12 @@ std::optional<std::string_view> LineAfter(std::string_view text, std::string_vie
 
 } // namespace
 
-ChosenDevice ChooseDevice(std::wstring_view setting) {
-    constexpr std::wstring_view prefix = kPpdevPrefix;
+ChosenDevice ChooseDevice(std::string_view setting) {
+    constexpr std::string_view prefix = kPpdevPrefix;
     if (setting.substr(0, prefix.size()) == prefix)
-        return {std::wstring(setting.substr(prefix.size())), true};
-    constexpr std::wstring_view portDevices = L"/dev/parport";
-    return {std::wstring(setting), setting.substr(0, portDevices.size()) == portDevices};
+        return {std::string(setting.substr(prefix.size())), true};
+    constexpr std::string_view portDevices = "/dev/parport";
+    return {std::string(setting), setting.substr(0, portDevices.size()) == portDevices};
 }
 
 std::wstring WinePathOf(std::wstring_view path) {

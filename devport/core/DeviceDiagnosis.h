@@ -17,16 +17,17 @@ inline constexpr wchar_t kDefaultDevice[] = L"/dev/port";
 inline constexpr wchar_t kDeviceVariable[] = L"KELVARIN_PORT_DEVICE";
 
 // The setting's prefix that asks for a ppdev device whatever the path is.
-inline constexpr wchar_t kPpdevPrefix[] = L"ppdev:";
+inline constexpr char kPpdevPrefix[] = "ppdev:";
 
 // The device the setting names, and whether it names a ppdev device: by the
 // prefix, or by a /dev/parport name (so that a missing one is reported as a
 // missing port). A device found to have ppdev's major number is one too.
+// Paths are UTF-8, as Linux takes them.
 struct ChosenDevice {
-    std::wstring path;
+    std::string path;
     bool ppdev = false;
 };
-ChosenDevice ChooseDevice(std::wstring_view setting);
+ChosenDevice ChooseDevice(std::string_view setting);
 
 // The Windows path under which Wine shows a Linux path: /dev/port is
 // Z:\dev\port. A path that already names a drive or a share is kept.
