@@ -47,8 +47,19 @@ std::string ActiveLockdown(std::string_view lockdownText);
 std::string ExplainAccessDenied(const std::optional<bool>& rawIo, std::string_view lockdown);
 
 // From the text of /proc/sys/dev/parport/parportN/base-addr, "888\t1912":
-// the port's base address (the first number); nothing when there is none.
+// the port's base and extended (ECP) addresses; extended is 0 for a port
+// without extended registers. Nothing when the text has no base.
+struct PortAddresses {
+    uint16_t base = 0;
+    uint16_t extended = 0;
+};
+std::optional<PortAddresses> PortAddressesOf(std::string_view baseAddrText);
+
+// The base address alone.
 std::optional<uint16_t> BaseAddressOf(std::string_view baseAddrText);
+
+// From the text of /proc/self/status: the process's effective user.
+std::optional<uint32_t> EffectiveUserOf(std::string_view procStatus);
 
 // From the text of /proc/self/status: the effective group and the
 // supplementary groups of the process.
