@@ -1,7 +1,7 @@
 #!/bin/sh
 # Builds and runs every test: the native build (ASan + UBSan), the Debian
-# package's checks, then the
-# Windows build under Wine on a private Xvfb display, for every architecture
+# package's checks, then the Windows build under Wine on a private Xvfb
+# display, for every architecture
 # this host runs: i686 (what ships) and x86_64 where it runs 32-bit programs,
 # x86_64 alone where it does not; there the i686 programs are still built and
 # their release checks (the XP import check, the reproducible package) run,
