@@ -2,7 +2,9 @@
 // same port library, found the same way, as Kelvarin.exe. It only reads.
 #include <windows.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "capture/CaptureProgram.h"
 #include "console/CommandLine.h"
@@ -17,8 +19,8 @@ int Run(const CaptureOptions& options) {
     if (!options.vcdPath.empty()) {
         vcd = _wfopen(options.vcdPath.c_str(), L"wb");
         if (vcd == nullptr) {
-            std::fprintf(stderr, "%s: cannot create '%s'; no port touched\n", kProgram,
-                         AsciiText(options.vcdPath).c_str());
+            std::fprintf(stderr, "%s: cannot create '%s' (%s); no port touched\n", kProgram,
+                         AsciiText(options.vcdPath).c_str(), std::strerror(errno));
             return kCaptureBadStart;
         }
     }

@@ -2,21 +2,23 @@
 
 #include "console/CommandLine.h"
 
-const char kUsage[] =
-    "usage: KelvarinLoopback BASE [--plug data-status|control-status] [--rounds N]\n"
-    "Tests a parallel port and its cable with a loopback plug in the connector.\n"
-    "  BASE       the port's base address in hexadecimal, as typed into Kelvarin's\n"
-    "             address fields (378, 0x378); from 1 to FFFF\n"
-    "  --plug     the plug's wiring (default data-status):\n"
-    "               data-status     2-15, 3-13, 4-12, 5-10, 6-11\n"
-    "               control-status  1-13, 14-12, 16-10, 17-11, 2-15\n"
-    "  --rounds   repeats every pattern N times (1 to 100000) and counts each\n"
-    "             wire's wrong reads: loose contacts show up\n"
-    "Exit status: 0 every wire ok, 1 not, 2 bad command line or no port library.\n";
+std::string LoopbackUsage(const std::string& program) {
+    return "usage: " + program +
+           " BASE [--plug data-status|control-status] [--rounds N]\n"
+           "Tests a parallel port and its cable with a loopback plug in the connector.\n"
+           "  BASE       the port's base address in hexadecimal, as typed into Kelvarin's\n"
+           "             address fields (378, 0x378); from 1 to FFFF\n"
+           "  --plug     the plug's wiring (default data-status):\n"
+           "               data-status     2-15, 3-13, 4-12, 5-10, 6-11\n"
+           "               control-status  1-13, 14-12, 16-10, 17-11, 2-15\n"
+           "  --rounds   repeats every pattern N times (1 to 100000) and counts each\n"
+           "             wire's wrong reads: loose contacts show up\n"
+           "Exit status: 0 every wire ok, 1 not, 2 bad command line or no port library.\n";
+}
 
 constexpr uint64_t kMaxRounds = 100000;
 
-Arguments ParseArguments(const std::vector<std::wstring>& args) {
+Arguments ParseArguments(const std::vector<std::wstring>& args, bool baseRequired) {
     Arguments result;
     const auto reject = [&result](const std::string& problem) {
         result.problem = problem;
@@ -60,7 +62,7 @@ Arguments ParseArguments(const std::vector<std::wstring>& args) {
             haveBase = true;
         }
     }
-    if (!haveBase)
+    if (!haveBase && baseRequired)
         return reject("no BASE given");
     result.valid = true;
     return result;

@@ -8,10 +8,11 @@
 
 #include "loopback/Plugs.h"
 
-extern const char kUsage[];
+// The usage text, naming the program as it was called.
+std::string LoopbackUsage(const std::string& program);
 
 struct LoopbackOptions {
-    uint32_t base = 0;
+    uint32_t base = 0; // 0: none given
     const Plug* plug = &kPlugs[0];
     int rounds = 1;
     bool roundsGiven = false; // then the report counts wrong reads
@@ -24,5 +25,6 @@ struct Arguments {
     LoopbackOptions options;
 };
 
-// The arguments after the program's name.
-Arguments ParseArguments(const std::vector<std::wstring>& args);
+// The arguments after the program's name. baseRequired: a missing BASE is a
+// problem (the Windows program); else options.base stays 0.
+Arguments ParseArguments(const std::vector<std::wstring>& args, bool baseRequired);

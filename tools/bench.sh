@@ -8,6 +8,8 @@
 #    under Wine, seen in the simulated port's log (bench/window);
 #  - the panel's CPU cost per command natively (bench/PanelBenchmark.cpp),
 #    beside the physical port accesses each command makes;
+#  - kelvarin-capture's samples per second through ppdev on a fake driver,
+#    against the same ioctls alone (bench/capture);
 #  - Kelvarin.exe's size, peak working set, GDI and USER objects after start
 #    and after 10,000 toggles.
 # It prints figures and fails only when it cannot take them; logs are in
@@ -82,6 +84,11 @@ awk -F, '
                         k, k == 1 ? "" : "es", 0.5 * k, 2 * k
                 }
     }' "$logs/bench-native.log" >>"$rows"
+
+# kelvarin-capture's rate through ppdev against the same ioctls alone.
+quiet "$logs/bench-capture-build.log" cmake --build "$native" -j "$(nproc)" --target capture_bench
+quiet "$logs/bench-capture.log" "$native/bin/capture_bench"
+grep '^row' "$logs/bench-capture.log" >>"$rows"
 
 # One table, columns as wide as their widest entry.
 {

@@ -1,9 +1,12 @@
 #!/bin/sh
-# Builds the Windows package: dist/Kelvarin-<version>-win32.zip and
-# dist/SHA256SUMS, and prints the zip's path and SHA-256. The programs are
-# built by the -win32 compilers with only what ships, checked to start on
-# Windows XP SP3, and packed with fixed entry order and times (the last
-# commit's date), so the same commit gives the same bytes anywhere.
+# Builds the packages: the Windows zip dist/Kelvarin-<release>-win32.zip, the
+# Debian package of the Linux programs dist/kelvarin-tools_<release>_amd64.deb
+# (tools/package-deb.sh) and dist/SHA256SUMS of both, and prints each one's
+# path and SHA-256. <release> is the first release in CHANGES.md. The
+# Windows programs are built by the -win32 compilers with only what ships,
+# checked to start on Windows XP SP3, and packed with fixed entry order and
+# times (the last commit's date), so the same commit gives the same bytes
+# anywhere.
 #   KELVARIN_BUILD     build tree (default: build/ in the source tree)
 #   KELVARIN_DIST      output folder (default: dist/ in the source tree)
 #   SOURCE_DATE_EPOCH  the entries' time (default: the last commit's date)
@@ -22,7 +25,7 @@ if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
 fi
 # Tools that honour it (the linker) date their output with it too.
 export SOURCE_DATE_EPOCH
-version=$(sed -n 's/^project(Kelvarin VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
+release=$("$root/tools/release.sh")
 
 mkdir -p "$build/logs"
 log="$build/logs/package.log"
@@ -44,7 +47,7 @@ if ! python3 "$root/tools/check_xp_imports.py" "$root/tools/windows-xp-exports" 
     exit 1
 fi
 
-name="Kelvarin-$version-win32.zip"
+name="Kelvarin-$release-win32.zip"
 mkdir -p "$dist"
 python3 "$root/tools/package_zip.py" "$dist/$name" "$SOURCE_DATE_EPOCH" \
     Kelvarin.exe="$bin/Kelvarin.exe" \
@@ -58,6 +61,9 @@ python3 "$root/tools/package_zip.py" "$dist/$name" "$SOURCE_DATE_EPOCH" \
     simulated-port/inpout32.dll="$bin/inpout32.dll" \
     simulated-port/portsim.exe="$bin/portsim.exe" \
     simulated-port/README.txt="$root/package/simulated-port.txt"
-(cd "$dist" && sha256sum "$name" >SHA256SUMS)
-echo "$dist/$name"
-echo "SHA-256 $(cut -d' ' -f1 "$dist/SHA256SUMS")"
+deb=$(KELVARIN_BUILD="$build" KELVARIN_DIST="$dist" "$root/tools/package-deb.sh")
+(cd "$dist" && sha256sum "$name" "$(basename "$deb")" >SHA256SUMS)
+while read -r sum file; do
+    echo "$dist/$file"
+    echo "SHA-256 $sum"
+done <"$dist/SHA256SUMS"

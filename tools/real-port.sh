@@ -9,7 +9,10 @@
 #   exec_on_real_port ARCH EXE [ARGS...]
 #                                     runs EXE there: as you through ppdev, as
 #                                     root (sudo) through /dev/port
-# Needs $root (the source tree) and tools/windows-arch.sh sourced.
+# Needs $root (the source tree), $build (the build folder) and
+# tools/windows-arch.sh sourced; sources tools/linux-tools.sh.
+
+. "$root/tools/linux-tools.sh"
 
 choose_real_port() {
     device=${1:-}
@@ -32,18 +35,9 @@ prepare_real_port() {
     "$root/tools/setup.sh"
     say_windows_arch "$1"
     "$root/tools/build-windows.sh" "$1" kelvarin_devport_runnable
-    # The addresses as typed into the window: hexadecimal, without 0x.
-    echo "Parallel ports the kernel knows (base, extended):"
-    listed=no
-    for file in /proc/sys/dev/parport/*/base-addr; do
-        [ -r "$file" ] || continue
-        read -r base extended <"$file"
-        name=$(basename "$(dirname "$file")")
-        [ "$extended" -eq 0 ] && none=" (no extended registers)" || none=""
-        printf '  %s (/dev/%s): %X, %X%s\n' "$name" "$name" "$base" "$extended" "$none"
-        listed=yes
-    done
-    [ $listed = yes ] || echo "  none (the kernel module parport_pc is not loaded, or no port)"
+    build_linux_tools kelvarin-ports
+    echo "Parallel ports the kernel knows (kelvarin-ports):"
+    "$build/linux/bin/kelvarin-ports" | sed 's/^/  /'
     if [ $ppdev = yes ]; then
         cat <<PPDEV
 $2 opens $device through ppdev, as $(id -un), and claims the port until

@@ -7,7 +7,7 @@ set -eu
 # (under 64-bit Wine, for hosts that run no 32-bit programs).
 packages="cmake g++ make python3 googletest libgtest-dev libbenchmark-dev
  g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64 xvfb xauth
- imagemagick clang libclang-rt-14-dev valgrind fonts-wine sigrok-cli"
+ imagemagick clang libclang-rt-14-dev valgrind fonts-wine sigrok-cli dpkg-dev lintian"
 
 missing=
 for p in $packages; do

@@ -1,6 +1,7 @@
 #!/bin/sh
-# Builds and runs every test: the native build (ASan + UBSan), then the
-# Windows build under Wine on a private Xvfb display, for every architecture
+# Builds and runs every test: the native build (ASan + UBSan), the Debian
+# package's checks, then the Windows build under Wine on a private Xvfb
+# display, for every architecture
 # this host runs: i686 (what ships) and x86_64 where it runs 32-bit programs,
 # x86_64 alone where it does not; there the i686 programs are still built and
 # their release checks (the XP import check, the reproducible package) run,
@@ -80,6 +81,9 @@ step native-build cmake --build "$native" -j "$jobs"
 step native-tests ctest --test-dir "$native" --output-on-failure -j "$jobs" \
     --output-junit "$build/logs/native-tests-junit.xml"
 grep -h "^model check:" "$native/Testing/Temporary/LastTest.log" 2>/dev/null
+# The Debian package of the Linux programs: its files, control fields,
+# lintian, the installed programs' --help, the same bytes from two copies.
+step debian-package sh "$root/tests/release/debian_package.sh" "$root" "$build/debian-package"
 # A short libFuzzer run of every harness (tools/fuzz.sh runs long ones).
 step fuzz-short "$root/tools/fuzz.sh" 5
 grep -h "^fuzz " "$build/logs/fuzz-short.log" 2>/dev/null

@@ -70,12 +70,12 @@ std::optional<std::string_view> LineAfter(std::string_view text, std::string_vie
 
 } // namespace
 
-ChosenDevice ChooseDevice(std::wstring_view setting) {
-    constexpr std::wstring_view prefix = kPpdevPrefix;
+ChosenDevice ChooseDevice(std::string_view setting) {
+    constexpr std::string_view prefix = kPpdevPrefix;
     if (setting.substr(0, prefix.size()) == prefix)
-        return {std::wstring(setting.substr(prefix.size())), true};
-    constexpr std::wstring_view portDevices = L"/dev/parport";
-    return {std::wstring(setting), setting.substr(0, portDevices.size()) == portDevices};
+        return {std::string(setting.substr(prefix.size())), true};
+    constexpr std::string_view portDevices = "/dev/parport";
+    return {std::string(setting), setting.substr(0, portDevices.size()) == portDevices};
 }
 
 std::wstring WinePathOf(std::wstring_view path) {
@@ -127,11 +127,27 @@ std::string ExplainAccessDenied(const std::optional<bool>& rawIo, std::string_vi
     return "permission denied";
 }
 
-std::optional<uint16_t> BaseAddressOf(std::string_view baseAddrText) {
+std::optional<PortAddresses> PortAddressesOf(std::string_view baseAddrText) {
     const auto numbers = NumbersOf(baseAddrText.substr(0, baseAddrText.find('\n')));
     if (!numbers || numbers->empty() || numbers->front() > UINT16_MAX)
         return std::nullopt;
-    return static_cast<uint16_t>(numbers->front());
+    const uint32_t extended = numbers->size() > 1 ? (*numbers)[1] : 0;
+    return PortAddresses{static_cast<uint16_t>(numbers->front()),
+                         static_cast<uint16_t>(extended <= UINT16_MAX ? extended : 0)};
+}
+
+std::optional<uint16_t> BaseAddressOf(std::string_view baseAddrText) {
+    const std::optional<PortAddresses> addresses = PortAddressesOf(baseAddrText);
+    return addresses ? std::optional<uint16_t>(addresses->base) : std::nullopt;
+}
+
+std::optional<uint32_t> EffectiveUserOf(std::string_view procStatus) {
+    // Uid: real, effective, saved, file system.
+    const auto uid = LineAfter(procStatus, "Uid:");
+    const auto ids = uid ? NumbersOf(*uid) : std::nullopt;
+    if (!ids || ids->size() < 2)
+        return std::nullopt;
+    return (*ids)[1];
 }
 
 std::vector<uint32_t> GroupsOf(std::string_view procStatus) {

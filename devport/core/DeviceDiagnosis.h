@@ -17,16 +17,17 @@ inline constexpr wchar_t kDefaultDevice[] = L"/dev/port";
 inline constexpr wchar_t kDeviceVariable[] = L"KELVARIN_PORT_DEVICE";
 
 // The setting's prefix that asks for a ppdev device whatever the path is.
-inline constexpr wchar_t kPpdevPrefix[] = L"ppdev:";
+inline constexpr char kPpdevPrefix[] = "ppdev:";
 
 // The device the setting names, and whether it names a ppdev device: by the
 // prefix, or by a /dev/parport name (so that a missing one is reported as a
 // missing port). A device found to have ppdev's major number is one too.
+// Paths are UTF-8, as Linux takes them.
 struct ChosenDevice {
-    std::wstring path;
+    std::string path;
     bool ppdev = false;
 };
-ChosenDevice ChooseDevice(std::wstring_view setting);
+ChosenDevice ChooseDevice(std::string_view setting);
 
 // The Windows path under which Wine shows a Linux path: /dev/port is
 // Z:\dev\port. A path that already names a drive or a share is kept.
@@ -46,8 +47,19 @@ std::string ActiveLockdown(std::string_view lockdownText);
 std::string ExplainAccessDenied(const std::optional<bool>& rawIo, std::string_view lockdown);
 
 // From the text of /proc/sys/dev/parport/parportN/base-addr, "888\t1912":
-// the port's base address (the first number); nothing when there is none.
+// the port's base and extended (ECP) addresses; extended is 0 for a port
+// without extended registers. Nothing when the text has no base.
+struct PortAddresses {
+    uint16_t base = 0;
+    uint16_t extended = 0;
+};
+std::optional<PortAddresses> PortAddressesOf(std::string_view baseAddrText);
+
+// The base address alone.
 std::optional<uint16_t> BaseAddressOf(std::string_view baseAddrText);
+
+// From the text of /proc/self/status: the process's effective user.
+std::optional<uint32_t> EffectiveUserOf(std::string_view procStatus);
 
 // From the text of /proc/self/status: the effective group and the
 // supplementary groups of the process.

@@ -36,6 +36,9 @@ public:
     // Releases the port and closes the device.
     void Close();
 
+    // The port's base address, as the kernel lists it; valid once open.
+    uint16_t Base() const { return m_base; }
+
     uint8_t Read(uint16_t port);
     void Write(uint16_t port, uint8_t value);
 

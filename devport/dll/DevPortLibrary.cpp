@@ -12,7 +12,7 @@
 
 #include <string>
 
-#include "devport/core/DeviceDiagnosis.h"
+#include "devport/core/DeviceChoice.h"
 #include "devport/core/PpdevPort.h"
 #include "devport/dll/HostFacts.h"
 #include "devport/dll/LinuxSystemCalls.h"
@@ -38,18 +38,13 @@ std::wstring ConfiguredDevice() {
     return value;
 }
 
-bool IsPpdevNode(const std::string& path) {
-    devport::DeviceNode node;
-    return g_linux.Examine(path, node) == 0 && devport::IsPpdevNode(node);
-}
-
 bool OpenDevice() {
     std::string why = HostProblem();
     if (why.empty()) {
-        const devport::ChosenDevice chosen = devport::ChooseDevice(ConfiguredDevice());
-        const std::string path = Utf8(chosen.path);
-        g_usingPpdev = chosen.ppdev || IsPpdevNode(path);
-        if (g_usingPpdev ? g_ppdev.Open(path, why) : g_device.Open(chosen.path, why))
+        const std::wstring setting = ConfiguredDevice();
+        const devport::ChosenDevice chosen = devport::ChooseDevice(Utf8(setting));
+        g_usingPpdev = devport::ThroughPpdev(chosen, g_linux);
+        if (g_usingPpdev ? g_ppdev.Open(chosen.path, why) : g_device.Open(setting, why))
             return true;
     }
     TellStandardError("no port access: " + why + ". The library refuses to load.");

@@ -1,7 +1,9 @@
 #include "devport/dll/PortDevice.h"
 
+#include "devport/core/DeviceChoice.h"
 #include "devport/core/DeviceDiagnosis.h"
 #include "devport/dll/HostFacts.h"
+#include "devport/dll/LinuxSystemCalls.h"
 
 namespace {
 
@@ -10,10 +12,10 @@ std::string ExplainOpenError(DWORD error) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
         return "no such file";
-    case ERROR_ACCESS_DENIED:
-        return devport::ExplainAccessDenied(
-            devport::HasRawIoCapability(ReadHostFile(L"/proc/self/status")),
-            devport::ActiveLockdown(ReadHostFile(L"/sys/kernel/security/lockdown")));
+    case ERROR_ACCESS_DENIED: {
+        LinuxSystemCalls host;
+        return devport::ExplainPortDeviceDenied(host);
+    }
     case ERROR_SHARING_VIOLATION:
         return "another program holds it and shares it with no one";
     default:

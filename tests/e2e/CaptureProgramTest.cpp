@@ -202,7 +202,8 @@ TEST(CaptureRuns, TriggersWavesAndRefusals) {
          L"378 --vcd Z:\\no-such-folder\\x.vcd",
          2,
          {},
-         "KelvarinCapture: cannot create 'Z:\\no-such-folder\\x.vcd'; no port touched\n",
+         "KelvarinCapture: cannot create 'Z:\\no-such-folder\\x.vcd' (No such file or directory); "
+         "no port touched\n",
          false},
         {"a bad base",
          L"none",

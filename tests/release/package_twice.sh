@@ -1,7 +1,7 @@
 #!/bin/sh
 # Builds the package from two copies of the sources at paths of different
 # lengths, each with a build tree of its own, and compares the bytes: the
-# programs, the zip and the checksums must be identical.
+# programs, the zip, the .deb and the checksums must be identical.
 #   package_twice.sh SOURCE_TREE SCRATCH_FOLDER
 set -eu
 source=$1
@@ -19,9 +19,9 @@ for copy in a "second/copy with a longer path"; do
 done
 
 different=0
-for file in dist/SHA256SUMS dist/Kelvarin-*-win32.zip build/package/bin/Kelvarin.exe \
-    build/package/bin/KelvarinLoopback.exe build/package/bin/KelvarinCapture.exe \
-    build/package/bin/inpout32.dll \
+for file in dist/SHA256SUMS dist/Kelvarin-*-win32.zip dist/kelvarin-tools_*.deb \
+    build/package/bin/Kelvarin.exe build/package/bin/KelvarinLoopback.exe \
+    build/package/bin/KelvarinCapture.exe build/package/bin/inpout32.dll \
     build/package/bin/portsim.exe; do
     if cmp "$scratch/a/"$file "$scratch/second/copy with a longer path/"$file; then
         echo "same bytes: $file"

@@ -77,16 +77,16 @@ TEST(AccessDenied, TheReasonNamesWhatToChange) {
 
 TEST(DeviceSetting, PpdevByPrefixOrByName) {
     const struct {
-        const wchar_t* setting;
-        const wchar_t* path;
+        const char* setting;
+        const char* path;
         bool ppdev;
     } cases[] = {
-        {L"/dev/parport1", L"/dev/parport1", true},
-        {L"ppdev:/dev/null", L"/dev/null", true},
-        {L"ppdev:", L"", true},
-        {L"/dev/port", L"/dev/port", false},
-        {L"/tmp/parport0", L"/tmp/parport0", false},
-        {L"Z:\\dev\\parport0", L"Z:\\dev\\parport0", false},
+        {"/dev/parport1", "/dev/parport1", true},
+        {"ppdev:/dev/null", "/dev/null", true},
+        {"ppdev:", "", true},
+        {"/dev/port", "/dev/port", false},
+        {"/tmp/parport0", "/tmp/parport0", false},
+        {"Z:\\dev\\parport0", "Z:\\dev\\parport0", false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ChooseDevice(c.setting).path, c.path);

@@ -34,13 +34,17 @@ TEST(LoopbackArguments, GoodCommandLines) {
         {L"378 --rounds 100000", 0x378, "data-status", 100000, true},
     };
     for (const Case& c : cases) {
-        const Arguments parsed = ParseArguments(Split(c.line));
+        const Arguments parsed = ParseArguments(Split(c.line), true);
         ASSERT_TRUE(parsed.valid) << parsed.problem;
         EXPECT_EQ(parsed.options.base, c.base);
         EXPECT_EQ(parsed.options.plug->name, c.plug);
         EXPECT_EQ(parsed.options.rounds, c.rounds);
         EXPECT_EQ(parsed.options.roundsGiven, c.counts);
     }
+    // The Linux program finds the base from its ppdev device.
+    const Arguments noBase = ParseArguments(Split(L"--rounds 5"), false);
+    EXPECT_TRUE(noBase.valid) << noBase.problem;
+    EXPECT_EQ(noBase.options.base, 0u);
 }
 
 TEST(LoopbackArguments, BadCommandLinesSayWhatIsWrong) {
@@ -62,7 +66,7 @@ TEST(LoopbackArguments, BadCommandLinesSayWhatIsWrong) {
         {{L"--rounds", L"5"}, "no BASE given"},
     };
     for (const auto& [args, problem] : cases) {
-        const Arguments parsed = ParseArguments(args);
+        const Arguments parsed = ParseArguments(args, true);
         EXPECT_FALSE(parsed.valid) << problem;
         EXPECT_FALSE(parsed.help) << problem;
         EXPECT_EQ(parsed.problem, problem);
@@ -71,7 +75,7 @@ TEST(LoopbackArguments, BadCommandLinesSayWhatIsWrong) {
 
 TEST(LoopbackArguments, HelpWinsOverEverythingElse) {
     for (const wchar_t* line : {L"--help", L"378 -h", L"zz /?"}) {
-        const Arguments parsed = ParseArguments(Split(line));
+        const Arguments parsed = ParseArguments(Split(line), true);
         EXPECT_TRUE(parsed.help);
         EXPECT_FALSE(parsed.valid);
     }

@@ -1,0 +1,20 @@
+// The parallel ports the Linux kernel knows, from /proc/sys/dev/parport and
+// sysfs, one line each: name, addresses as the window's fields take them,
+// modes, IRQ and DMA, the device node and whether this user may open it; and
+// why there may be none.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace devport {
+
+// `root` stands before every path read: empty on the machine itself, a fake
+// tree in tests.
+std::string ListPorts(const std::string& root);
+
+// The window's name for a mode in .../parportN/modes (PCSPP is SPP,
+// TRISTATE is PS/2, COMPAT is PPF); other names as they are.
+std::string ModeName(std::string_view kernelMode);
+
+} // namespace devport

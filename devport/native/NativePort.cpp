@@ -1,0 +1,87 @@
+#include "devport/native/NativePort.h"
+
+#include <cstdio>
+
+#include "devport/core/DeviceChoice.h"
+#include "port/PortIo.h"
+
+namespace devport {
+
+namespace {
+
+// The open port behind the bound entry points; one at a time.
+NativePort* g_bound = nullptr;
+
+std::string Hex(uint32_t value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%X", value);
+    return text;
+}
+
+} // namespace
+
+bool NativePort::Open(const std::string& device, uint32_t base, std::string& why) {
+    const ChosenDevice chosen = ChooseDevice(device.empty() ? DefaultDevice() : device);
+    m_usingPpdev = ThroughPpdev(chosen, m_system);
+    if (m_usingPpdev) {
+        if (!m_ppdev.Open(chosen.path, why))
+            return false;
+        if (base != 0 && base != m_ppdev.Base()) {
+            m_ppdev.Close();
+            why = chosen.path + " is the port at " + Hex(m_ppdev.Base()) + ", not " + Hex(base) +
+                  ": give BASE " + Hex(m_ppdev.Base()) + " or none";
+            return false;
+        }
+        return Bind(m_ppdev.Base());
+    }
+    if (base == 0) {
+        why = chosen.path + " reaches every port: give BASE, the port's base address (378, say)";
+        return false;
+    }
+    return m_file.Open(chosen.path, why) && Bind(base);
+}
+
+std::string NativePort::DefaultDevice() {
+    const int descriptor = m_system.Open(kFirstPpdevDevice);
+    if (descriptor < 0)
+        return kPortDevice;
+    m_system.Close(descriptor);
+    return kFirstPpdevDevice;
+}
+
+bool NativePort::Bind(uint32_t base) {
+    m_base = base;
+    m_open = true;
+    g_bound = this;
+    g_pfnInp32 = Inp32;
+    g_pfnOut32 = Out32;
+    return true;
+}
+
+short NativePort::Inp32(short port) {
+    const auto at = static_cast<uint16_t>(port);
+    return g_bound->m_usingPpdev ? g_bound->m_ppdev.Read(at) : g_bound->m_file.Read(at);
+}
+
+void NativePort::Out32(short port, short value) {
+    const auto at = static_cast<uint16_t>(port);
+    const auto byte = static_cast<uint8_t>(value);
+    if (g_bound->m_usingPpdev)
+        g_bound->m_ppdev.Write(at, byte);
+    else
+        g_bound->m_file.Write(at, byte);
+}
+
+void NativePort::Close() {
+    if (!m_open)
+        return;
+    if (g_bound == this) {
+        UnbindPortIo();
+        g_bound = nullptr;
+    }
+    m_ppdev.Close();
+    m_file.Close();
+    m_open = false;
+}
+
+} // namespace devport

@@ -1,0 +1,54 @@
+// The port a native console program reaches: a ppdev device (/dev/parportN),
+// claimed from opening to closing, or the port device /dev/port. Bound to
+// g_pfnInp32 and g_pfnOut32 while open, so that BoundPort goes to it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "devport/core/PpdevPort.h"
+#include "devport/native/PortFile.h"
+
+namespace devport {
+
+// What runs when no device is named: /dev/parport0 when this user may open
+// it, else /dev/port.
+inline constexpr char kFirstPpdevDevice[] = "/dev/parport0";
+inline constexpr char kPortDevice[] = "/dev/port";
+
+class NativePort {
+public:
+    NativePort(PpdevSystem& system, PpdevPort::Tell tell)
+        : m_system(system), m_ppdev(system, tell), m_file(system, tell) {}
+    ~NativePort() { Close(); }
+    NativePort(const NativePort&) = delete;
+    NativePort& operator=(const NativePort&) = delete;
+
+    // Opens `device` (empty: the default above) for the port at `base`: with
+    // a ppdev device 0 means the device's own port, and another base is
+    // refused; /dev/port needs one. On failure returns false, holds nothing,
+    // has touched no register and sets `why` to one line: which device, what
+    // is wrong and what to do.
+    bool Open(const std::string& device, uint32_t base, std::string& why);
+    // Unbinds, releases the claim and closes the device.
+    void Close();
+
+    // The base address of the open port.
+    uint32_t Base() const { return m_base; }
+
+private:
+    std::string DefaultDevice();
+    bool Bind(uint32_t base);
+    // The entry points, going to the bound port.
+    static short Inp32(short port);
+    static void Out32(short port, short value);
+
+    PpdevSystem& m_system;
+    PpdevPort m_ppdev;
+    PortFile m_file;
+    bool m_usingPpdev = false;
+    bool m_open = false;
+    uint32_t m_base = 0;
+};
+
+} // namespace devport

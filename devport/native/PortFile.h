@@ -1,0 +1,42 @@
+// The port device /dev/port, where the byte at offset N is I/O port N, or an
+// ordinary file standing in for it, read and written one byte at a time.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "devport/core/PpdevSystem.h"
+
+namespace devport {
+
+class PortFile {
+public:
+    using Tell = std::function<void(const std::string& line)>;
+    // `system` opens the device and explains a refusal.
+    PortFile(PpdevSystem& system, Tell tell) : m_system(system), m_tell(std::move(tell)) {}
+    ~PortFile() { Close(); }
+    PortFile(const PortFile&) = delete;
+    PortFile& operator=(const PortFile&) = delete;
+
+    // Opens for reading and writing. On failure returns false, holds nothing
+    // and sets `why` to the device and the reason in words.
+    bool Open(const std::string& path, std::string& why);
+    void Close();
+
+    // A read that fails gives 0xFF, what an undriven bus reads. The first
+    // failing access is said once.
+    uint8_t Read(uint16_t port);
+    void Write(uint16_t port, uint8_t value);
+
+private:
+    void Failed(const char* access, uint16_t port, int error);
+
+    PpdevSystem& m_system;
+    Tell m_tell;
+    int m_descriptor = -1;
+    bool m_said = false;
+    std::string m_name;
+};
+
+} // namespace devport

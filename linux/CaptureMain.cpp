@@ -1,0 +1,59 @@
+// kelvarin-capture: the capture program of KelvarinCapture.exe as a Linux
+// program, reading the port through ppdev or /dev/port.
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "capture/CaptureProgram.h"
+#include "console/NativeCommandLine.h"
+#include "console/SignalStop.h"
+#include "linux/ProgramPort.h"
+
+namespace {
+
+using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+int Capture(const std::string& program, const std::string& device, CaptureOptions options) {
+    // The recording's file first: one that cannot be made is said before the
+    // port is touched.
+    const std::string vcdPath = Utf8(options.vcdPath);
+    File vcd(nullptr, std::fclose);
+    if (!vcdPath.empty()) {
+        vcd.reset(std::fopen(vcdPath.c_str(), "wb"));
+        if (!vcd) {
+            std::fprintf(stderr, "%s: cannot create '%s' (%s); no port touched\n", program.c_str(),
+                         vcdPath.c_str(), std::strerror(errno));
+            return kCaptureBadStart;
+        }
+    }
+    // Ctrl+C stops the capture, which then writes the recording; the port is
+    // released on the way out.
+    const std::atomic<bool>& stop = StopOnSignals();
+    ProgramPort port(program);
+    if (!port.Open(device, options.base)) {
+        vcd.reset();
+        std::remove(vcdPath.c_str());
+        return kCaptureBadStart;
+    }
+    options.base = port.Base();
+    BoundPort access(options.base);
+    return RunCapture(program, options, access, SystemClock(), stop, vcd.get(), stdout, stderr);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    NativeCommandLine line = ReadNativeCommandLine(argc, argv);
+    const std::string usage = CaptureUsage(line.program) + kDeviceUsage;
+    const CaptureArguments arguments = ParseCaptureArguments(line.args, false);
+    if (line.problem.empty() && !arguments.help && !arguments.valid)
+        line.problem = arguments.problem;
+    if (!line.problem.empty())
+        return RefuseCommandLine(line, usage);
+    if (arguments.help) {
+        std::fputs(usage.c_str(), stdout);
+        return 0;
+    }
+    return Capture(line.program, line.device, arguments.options);
+}

@@ -1,0 +1,34 @@
+#include "loopback/LoopbackProgram.h"
+
+#include <cstdio>
+
+#include "loopback/PlugRun.h"
+#include "loopback/Report.h"
+
+int LoopbackCommand(const std::string& program, const std::vector<std::wstring>& args,
+                    bool baseRequired, const std::string& moreUsage, const RunOnPort& run) {
+    const Arguments arguments = ParseArguments(args, baseRequired);
+    const std::string usage = LoopbackUsage(program) + moreUsage;
+    if (arguments.help) {
+        std::fputs(usage.c_str(), stdout);
+        return 0;
+    }
+    if (!arguments.valid) {
+        std::fprintf(stderr, "%s: %s\n%s", program.c_str(), arguments.problem.c_str(),
+                     usage.c_str());
+        return kLoopbackBadStart;
+    }
+    return run(arguments.options);
+}
+
+int TestPlug(const LoopbackOptions& options, RegisterPort& port,
+             const std::function<bool()>& stopRequested) {
+    const PlugRun run = RunPlug(port, *options.plug, options.rounds, stopRequested);
+    if (run.interrupted) {
+        std::printf("interrupted: Data and Control are back as they were found\n");
+        return 1;
+    }
+    const Outcome outcome = Report(*options.plug, run.samples, options.roundsGiven);
+    std::fputs(outcome.text.c_str(), stdout);
+    return outcome.allOk ? 0 : 1;
+}

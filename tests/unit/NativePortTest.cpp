@@ -1,0 +1,112 @@
+// The native programs' port over the fake ppdev driver: claimed from opening
+// to closing, the bound entry points going to its requests, the loopback test
+// putting the registers back, and every refusal touching no register.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "devport/native/NativePort.h"
+#include "loopback/LoopbackProgram.h"
+#include "port/PortIo.h"
+#include "support/FakePpdev.h"
+
+namespace {
+
+struct Program {
+    FakePpdev device;
+    devport::NativePort port{device, [](const std::string&) {}};
+    std::string why;
+    bool Open(const std::string& path, uint32_t base) { return port.Open(path, base, why); }
+    Calls Take() { return std::exchange(device.calls, {}); }
+};
+
+TEST(NativePort, ClaimsBindsAndReleases) {
+    Program p;
+    ASSERT_TRUE(p.Open("/dev/parport0", 0)) << p.why;
+    EXPECT_EQ(p.Take(), (Calls{"open", "PPCLAIM"}));
+    EXPECT_EQ(p.port.Base(), 0x378u);
+    BoundPort access(p.port.Base());
+    EXPECT_EQ(access.Read(PinRegister::Status), 0x7F);
+    access.Write(PinRegister::Data, 0x5A);
+    EXPECT_EQ(p.Take(), (Calls{"PPRSTATUS", "PPWDATA 5A"}));
+    p.port.Close();
+    EXPECT_EQ(p.Take(), (Calls{"PPRELEASE", "close"}));
+    EXPECT_FALSE(IsPortIoBound());
+    EXPECT_EQ(p.device.held, 0);
+}
+
+TEST(NativePort, LoopbackTestPutsDataAndControlBack) {
+    Program p;
+    ASSERT_TRUE(p.Open("/dev/parport0", 0x378)) << p.why;
+    BoundPort access(p.port.Base());
+    LoopbackOptions options;
+    options.base = p.port.Base();
+    // The fake has no plug: no wire follows, so the test fails (status 1).
+    EXPECT_EQ(TestPlug(options, access, [] { return false; }), 1);
+    p.port.Close();
+    const Calls calls = p.Take();
+    ASSERT_GE(calls.size(), 4u);
+    EXPECT_EQ(Calls(calls.end() - 4, calls.end()),
+              (Calls{"PPWDATA A5", "PPWCONTROL 0C", "PPRELEASE", "close"}));
+    EXPECT_EQ(p.device.held, 0);
+}
+
+TEST(NativePort, RefusesInOneLineTouchingNoRegister) {
+    const struct {
+        std::function<void(FakePpdev&)> make;
+        std::string device;
+        uint32_t base;
+        std::string why;
+        Calls calls;
+    } cases[] = {
+        {[](FakePpdev& d) { d.texts["/proc/sys/dev/parport/parport0/devices/active"] = "lp0\n"; },
+         "/dev/parport0",
+         0,
+         "/dev/parport0: the port is busy: lp0 holds it",
+         {"open", "close"}},
+        {[](FakePpdev& d) { d.claimed = -6; },
+         "/dev/parport0",
+         0,
+         "/dev/parport0: the port is busy: another program holds it exclusively",
+         {"open", "PPCLAIM", "close"}},
+        {[](FakePpdev& d) { d.opened = -13; },
+         "/dev/parport0",
+         0,
+         "/dev/parport0: permission denied: the device belongs to group lp and this user is not "
+         "in it (sudo usermod -aG lp \"$USER\", then log in again)",
+         {"open"}},
+        {[](FakePpdev& d) { d.opened = -19; },
+         "/dev/parport0",
+         0,
+         "/dev/parport0: no such device (is the ppdev module loaded?)",
+         {"open"}},
+        {[](FakePpdev&) {},
+         "/dev/parport0",
+         0x278,
+         "/dev/parport0 is the port at 378, not 278: give BASE 378 or none",
+         {"open", "PPCLAIM", "PPRELEASE", "close"}},
+        // No device named, /dev/parport0 not this user's: /dev/port, which
+        // needs BASE.
+        {[](FakePpdev& d) { d.opened = -13, d.node.major = 1; },
+         "",
+         0,
+         "/dev/port reaches every port: give BASE, the port's base address (378, say)",
+         {"open"}},
+        {[](FakePpdev& d) { d.opened = -13, d.node.major = 1; },
+         "",
+         0x378,
+         "/dev/port: permission denied",
+         {"open", "open"}},
+    };
+    for (const auto& c : cases) {
+        Program p;
+        c.make(p.device);
+        EXPECT_FALSE(p.Open(c.device, c.base));
+        EXPECT_EQ(p.why, c.why);
+        EXPECT_EQ(p.Take(), c.calls) << c.why;
+        EXPECT_EQ(p.device.held, 0) << c.why;
+        EXPECT_FALSE(IsPortIoBound()) << c.why;
+    }
+}
+
+} // namespace
