@@ -24,8 +24,9 @@ const char* EdgeWord(Edge edge, bool past) {
 }
 
 std::string Opening(const CaptureOptions& options) {
-    std::string text = "watching " + std::to_string(options.pins.size()) + " pins of the port at " +
-                       AsciiText(FormatHex(options.base)) + " (Ctrl+C stops)";
+    const size_t pins = options.pins.size();
+    std::string text = "watching " + std::to_string(pins) + (pins == 1 ? " pin" : " pins") +
+                       " of the port at " + AsciiText(FormatHex(options.base)) + " (Ctrl+C stops)";
     if (options.triggered)
         text += "; recording starts when " + PinLabel(options.triggerPin) + " " +
                 EdgeWord(options.triggerEdge, false);

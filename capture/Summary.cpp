@@ -68,7 +68,10 @@ std::string Summary(const SamplingRun& run, const Recording& recording,
     const std::vector<PinStatistics> changed = PinStatisticsOf(recording, pins, ticksPerSecond);
     if (changed.empty() && run.recorded)
         text += "no pin changed\n";
+    bool gapAsLongAsAPulse = false;
     for (const PinStatistics& s : changed) {
+        for (const int64_t pulse : {s.shortestHigh, s.shortestLow})
+            gapAsLongAsAPulse = gapAsLongAsAPulse || (pulse >= 0 && pulse <= run.longestGap);
         std::string frequency = "-";
         if (s.hertz > 0) {
             std::snprintf(line, sizeof line, "%.6g Hz", s.hertz);
@@ -79,5 +82,10 @@ std::string Summary(const SamplingRun& run, const Recording& recording,
                 Duration(s.shortestHigh, ticksPerSecond) + ", shortest low " +
                 Duration(s.shortestLow, ticksPerSecond) + ", frequency " + frequency + "\n";
     }
+    // A pulse seen no longer than a gap may be a pulse shortened by it; and
+    // whole pulses may lie in such gaps.
+    if (gapAsLongAsAPulse)
+        text += "the sampling paused as long as some pulses: edges may be missing, pulses "
+                "shortened and frequencies low\n";
     return text;
 }

@@ -1,7 +1,8 @@
 // What a capture saw, told at its end: how many samples and how fast, the
 // longest gap between two samples (a pulse shorter than that may have been
 // missed), and for each pin that changed its edges, its shortest high and
-// low and its frequency.
+// low and its frequency; and a warning when the sampling paused for as long
+// as a pulse lasted, which makes those figures doubtful.
 #pragma once
 
 #include <cstdint>

@@ -25,7 +25,7 @@ fi
 export SOURCE_DATE_EPOCH
 release=$("$root/tools/release.sh")
 arch=$(dpkg --print-architecture)
-maintainer="The Kelvarin developers <maintainers@users.noreply.c-seed-2e8af477.example>"
+maintainer="The Kelvarin developers <kelvarin@example.org>"
 
 build_linux_tools
 stage="$build/deb/kelvarin-tools"

@@ -146,14 +146,19 @@ TEST(Capture, SummarySaysSamplesGapsAndEachChangedPin) {
     Recording recording(10);
     RecordPulses(recording);
     SamplingRun run;
-    run.samples = 2001, run.firstTicks = 0, run.lastTicks = 1000000, run.longestGap = 153;
+    run.samples = 2001, run.firstTicks = 0, run.lastTicks = 1000000, run.longestGap = 19;
     run.recorded = true;
-    EXPECT_EQ(Summary(run, recording, AllPins(), 1000000),
-              "2001 samples in 1.000000 s, 2001 per second; longest gap between samples "
-              "0.000153 s\n"
-              "pin 2 (D0): 5 edges, shortest high 0.000020 s, shortest low 0.000150 s, "
-              "frequency 5000 Hz\n"
-              "pin 3 (D1): 1 edge, shortest high -, shortest low -, frequency -\n");
+    const std::string text = "2001 samples in 1.000000 s, 2001 per second; longest gap between "
+                             "samples 0.000019 s\n"
+                             "pin 2 (D0): 5 edges, shortest high 0.000020 s, shortest low "
+                             "0.000150 s, frequency 5000 Hz\n"
+                             "pin 3 (D1): 1 edge, shortest high -, shortest low -, frequency -\n";
+    EXPECT_EQ(Summary(run, recording, AllPins(), 1000000), text);
+    // A gap as long as D0's shortest high pulse.
+    run.longestGap = 20;
+    EXPECT_EQ(Summary(run, recording, AllPins(), 1000000).substr(text.size() - 1),
+              "\nthe sampling paused as long as some pulses: edges may be missing, pulses "
+              "shortened and frequencies low\n");
 }
 
 TEST(Capture, VcdFileNamesWiresInConnectorOrder) {
