@@ -67,14 +67,13 @@ double ParseSeconds(const std::wstring& text) {
 
 } // namespace
 
-std::string CaptureUsage(const std::string& program) {
-    return "usage: " + program +
-           " BASE [--for SECONDS] [--changes N] [--pins LIST]\n"
-           "       [--trigger PIN:rise|fall|change] [--vcd FILE] [--quiet]\n"
+std::string CaptureUsage(const std::string& program, const PortUsage& port) {
+    return "usage: " + program + " " + port.synopsis +
+           " [--for SECONDS] [--changes N]\n"
+           "       [--pins LIST] [--trigger PIN:rise|fall|change] [--vcd FILE] [--quiet]\n"
            "Watches the port's signal lines and records every change. It only reads the\n"
-           "port, so it can run beside whatever drives it.\n"
-           "  BASE       the port's base address in hexadecimal, as typed into Kelvarin's\n"
-           "             address fields (378, 0x378); from 1 to FFFF\n"
+           "port, so it can run beside whatever drives it.\n" +
+           port.options +
            "  --for      stops after SECONDS (e.g. 10 or 0.5), counted from the start\n"
            "  --changes  stops after N pin changes\n"
            "  --pins     the pins to watch, e.g. 2-9,11 (default 1-17, every signal line)\n"
@@ -85,8 +84,8 @@ std::string CaptureUsage(const std::string& program) {
            "  --quiet    prints no line per change, only the summary\n"
            "Without --for or --changes it runs until Ctrl+C. Levels are the pins'\n"
            "electrical levels, as Kelvarin's indicators show them.\n"
-           "Exit status: 0 done, 1 the trigger never came, 2 bad command line or no port\n"
-           "library.\n";
+           "Exit status: 0 done, 1 the trigger never came, 2 bad command line or\n" +
+           port.failure + ".\n";
 }
 
 CaptureArguments ParseCaptureArguments(const std::vector<std::wstring>& args, bool baseRequired) {
@@ -137,17 +136,9 @@ CaptureArguments ParseCaptureArguments(const std::vector<std::wstring>& args, bo
                     return reject("--vcd needs a file name");
                 options.vcdPath = value;
             }
-        } else if (arg.size() > 1 && arg[0] == L'-' && arg[1] == L'-') {
-            return reject("unknown option '" + AsciiText(arg) + "'");
-        } else if (haveBase) {
-            return reject("one BASE only: '" + AsciiText(arg) + "' is one too many");
-        } else {
-            std::string problem;
-            const std::optional<uint32_t> base = ParsePortBase(arg, &problem);
-            if (!base)
-                return reject(problem);
-            options.base = *base;
-            haveBase = true;
+        } else if (const std::string problem = TakeBaseArgument(arg, options.base, haveBase);
+                   !problem.empty()) {
+            return reject(problem);
         }
     }
     if (!haveBase && baseRequired)

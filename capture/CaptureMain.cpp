@@ -52,12 +52,12 @@ int Run(const CaptureOptions& options) {
 int Main(const std::vector<std::wstring>& args) {
     const CaptureArguments arguments = ParseCaptureArguments(args, true);
     if (arguments.help) {
-        std::fputs(CaptureUsage(kProgram).c_str(), stdout);
+        std::fputs(CaptureUsage(kProgram, kLibraryPortUsage).c_str(), stdout);
         return kCaptureDone;
     }
     if (!arguments.valid) {
         std::fprintf(stderr, "%s: %s\n%s", kProgram, arguments.problem.c_str(),
-                     CaptureUsage(kProgram).c_str());
+                     CaptureUsage(kProgram, kLibraryPortUsage).c_str());
         return kCaptureBadStart;
     }
     return Run(arguments.options);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "capture/Sampler.h"
+#include "console/CommandLine.h"
 #include "console/Platform.h"
 #include "port/RegisterPort.h"
 
@@ -33,8 +34,9 @@ struct CaptureArguments {
     CaptureOptions options;
 };
 
-// The usage text, naming the program as it was called.
-std::string CaptureUsage(const std::string& program);
+// The usage text, naming the program as it was called and the port as
+// `port` says it.
+std::string CaptureUsage(const std::string& program, const PortUsage& port);
 
 // The arguments after the program's name. baseRequired: a missing BASE is a
 // problem (the Windows program); else options.base stays 0.

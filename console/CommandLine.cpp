@@ -2,6 +2,12 @@
 
 #include "panel/RegisterText.h"
 
+const PortUsage kLibraryPortUsage = {
+    "BASE",
+    "  BASE       the port's base address in hexadecimal, as typed into Kelvarin's\n"
+    "             address fields (378, 0x378); from 1 to FFFF\n",
+    "no port library"};
+
 std::string AsciiText(const std::wstring& text) {
     std::string narrow;
     for (const wchar_t c : text)
@@ -17,6 +23,20 @@ std::optional<uint32_t> ParsePortBase(const std::wstring& text, std::string* pro
         return std::nullopt;
     }
     return base;
+}
+
+std::string TakeBaseArgument(const std::wstring& arg, uint32_t& base, bool& haveBase) {
+    if (arg.size() > 1 && arg[0] == L'-' && arg[1] == L'-')
+        return "unknown option '" + AsciiText(arg) + "'";
+    if (haveBase)
+        return "one BASE only: '" + AsciiText(arg) + "' is one too many";
+    std::string problem;
+    const std::optional<uint32_t> parsed = ParsePortBase(arg, &problem);
+    if (!parsed)
+        return problem;
+    base = *parsed;
+    haveBase = true;
+    return "";
 }
 
 uint64_t ParseCount(const std::wstring& text, uint64_t most) {

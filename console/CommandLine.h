@@ -6,6 +6,15 @@
 #include <optional>
 #include <string>
 
+// How a program's usage text speaks of the port it opens: the Windows
+// programs take BASE and bind the port library, the Linux ones open a device.
+struct PortUsage {
+    const char* synopsis; // in the usage line: "BASE"
+    const char* options;  // the lines that describe it
+    const char* failure;  // what else than a bad command line gives exit status 2
+};
+extern const PortUsage kLibraryPortUsage;
+
 // ASCII as it is; any other character as '?'. For messages that quote what
 // was typed.
 std::string AsciiText(const std::wstring& text);
@@ -13,6 +22,11 @@ std::string AsciiText(const std::wstring& text);
 // A base address from 1 to FFFF read as the window reads its address fields,
 // or nothing. *problem then says so, quoting the text.
 std::optional<uint32_t> ParsePortBase(const std::wstring& text, std::string* problem);
+
+// An argument that is no option's value: the base address, once. Sets
+// `base` and `haveBase` and returns "", or says what is wrong: an unknown
+// option, a second BASE, a text that is no port address.
+std::string TakeBaseArgument(const std::wstring& arg, uint32_t& base, bool& haveBase);
 
 // A whole number in decimal digits only, from 1 to `most`, or 0.
 uint64_t ParseCount(const std::wstring& text, uint64_t most);

@@ -6,12 +6,16 @@
 #include <cstdio>
 #include <cwchar>
 
-const char kDeviceUsage[] =
+const PortUsage kDevicePortUsage = {
+    "[--device PATH] [BASE]",
     "  --device   the port's device: a ppdev device (/dev/parportN), claimed while\n"
-    "             the program runs, which is the port, so BASE may be left out\n"
-    "             (given, it must be that port's); or /dev/port as root, where\n"
-    "             BASE says which port. Default: /dev/parport0 when you may open\n"
-    "             it, else /dev/port\n";
+    "             the program runs, which is the port; or /dev/port as root.\n"
+    "             Default: /dev/parport0 when you may open it, else /dev/port\n"
+    "  BASE       the port's base address in hexadecimal, as typed into Kelvarin's\n"
+    "             address fields (378, 0x378); from 1 to FFFF. Needed with\n"
+    "             /dev/port; with ppdev it may be left out, and given, it must be\n"
+    "             that device's port\n",
+    "no usable port"};
 
 namespace {
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "console/CommandLine.h"
+
 struct NativeCommandLine {
     std::string program;            // as called, without its folder
     std::string device;             // --device PATH; empty: the default choice
@@ -20,8 +22,8 @@ NativeCommandLine ReadNativeCommandLine(int argc, char** argv);
 // usage, on standard error; gives the exit status of a bad command line, 2.
 int RefuseCommandLine(const NativeCommandLine& line, const std::string& usage);
 
-// The device option's lines in the usage text.
-extern const char kDeviceUsage[];
+// The device and BASE in the usage text.
+extern const PortUsage kDevicePortUsage;
 
 // Text as UTF-8, the encoding of Linux paths and terminals; the reverse of
 // how ReadNativeCommandLine reads the arguments.

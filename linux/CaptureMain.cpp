@@ -45,7 +45,7 @@ int Capture(const std::string& program, const std::string& device, CaptureOption
 
 int main(int argc, char** argv) {
     NativeCommandLine line = ReadNativeCommandLine(argc, argv);
-    const std::string usage = CaptureUsage(line.program) + kDeviceUsage;
+    const std::string usage = CaptureUsage(line.program, kDevicePortUsage);
     const CaptureArguments arguments = ParseCaptureArguments(line.args, false);
     if (line.problem.empty() && !arguments.help && !arguments.valid)
         line.problem = arguments.problem;

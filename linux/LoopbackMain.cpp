@@ -8,11 +8,11 @@
 int main(int argc, char** argv) {
     const NativeCommandLine line = ReadNativeCommandLine(argc, argv);
     if (!line.problem.empty())
-        return RefuseCommandLine(line, LoopbackUsage(line.program) + kDeviceUsage);
+        return RefuseCommandLine(line, LoopbackUsage(line.program, kDevicePortUsage));
     // Ctrl+C stops the test before its next pattern; the test puts Data and
     // Control back and the port is released on the way out.
     const std::atomic<bool>& stop = StopOnSignals();
-    return LoopbackCommand(line.program, line.args, false, kDeviceUsage,
+    return LoopbackCommand(line.program, line.args, false, kDevicePortUsage,
                            [&](const LoopbackOptions& given) {
                                ProgramPort port(line.program);
                                if (!port.Open(line.device, given.base))

@@ -2,18 +2,18 @@
 
 #include "console/CommandLine.h"
 
-std::string LoopbackUsage(const std::string& program) {
-    return "usage: " + program +
-           " BASE [--plug data-status|control-status] [--rounds N]\n"
-           "Tests a parallel port and its cable with a loopback plug in the connector.\n"
-           "  BASE       the port's base address in hexadecimal, as typed into Kelvarin's\n"
-           "             address fields (378, 0x378); from 1 to FFFF\n"
+std::string LoopbackUsage(const std::string& program, const PortUsage& port) {
+    return "usage: " + program + " " + port.synopsis +
+           " [--plug data-status|control-status] [--rounds N]\n"
+           "Tests a parallel port and its cable with a loopback plug in the connector.\n" +
+           port.options +
            "  --plug     the plug's wiring (default data-status):\n"
            "               data-status     2-15, 3-13, 4-12, 5-10, 6-11\n"
            "               control-status  1-13, 14-12, 16-10, 17-11, 2-15\n"
            "  --rounds   repeats every pattern N times (1 to 100000) and counts each\n"
            "             wire's wrong reads: loose contacts show up\n"
-           "Exit status: 0 every wire ok, 1 not, 2 bad command line or no port library.\n";
+           "Exit status: 0 every wire ok, 1 not, 2 bad command line or " +
+           port.failure + ".\n";
 }
 
 constexpr uint64_t kMaxRounds = 100000;
@@ -49,17 +49,9 @@ Arguments ParseArguments(const std::vector<std::wstring>& args, bool baseRequire
                                   AsciiText(value) + "'");
                 result.options.roundsGiven = true;
             }
-        } else if (arg.size() > 1 && arg[0] == L'-' && arg[1] == L'-') {
-            return reject("unknown option '" + AsciiText(arg) + "'");
-        } else if (haveBase) {
-            return reject("one BASE only: '" + AsciiText(arg) + "' is one too many");
-        } else {
-            std::string problem;
-            const std::optional<uint32_t> base = ParsePortBase(arg, &problem);
-            if (!base)
-                return reject(problem);
-            result.options.base = *base;
-            haveBase = true;
+        } else if (const std::string problem = TakeBaseArgument(arg, result.options.base, haveBase);
+                   !problem.empty()) {
+            return reject(problem);
         }
     }
     if (!haveBase && baseRequired)

@@ -6,10 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "console/CommandLine.h"
 #include "loopback/Plugs.h"
 
 // The usage text, naming the program as it was called.
-std::string LoopbackUsage(const std::string& program);
+std::string LoopbackUsage(const std::string& program, const PortUsage& port);
 
 struct LoopbackOptions {
     uint32_t base = 0; // 0: none given

@@ -32,8 +32,8 @@ int Run(const LoopbackOptions& options) {
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    const int status =
-        LoopbackCommand(kProgram, std::vector<std::wstring>(argv + 1, argv + argc), true, "", Run);
+    const int status = LoopbackCommand(kProgram, std::vector<std::wstring>(argv + 1, argv + argc),
+                                       true, kLibraryPortUsage, Run);
     HoldConsoleIfOwnedAlone();
     return status;
 }

@@ -6,9 +6,9 @@
 #include "loopback/Report.h"
 
 int LoopbackCommand(const std::string& program, const std::vector<std::wstring>& args,
-                    bool baseRequired, const std::string& moreUsage, const RunOnPort& run) {
+                    bool baseRequired, const PortUsage& port, const RunOnPort& run) {
     const Arguments arguments = ParseArguments(args, baseRequired);
-    const std::string usage = LoopbackUsage(program) + moreUsage;
+    const std::string usage = LoopbackUsage(program, port);
     if (arguments.help) {
         std::fputs(usage.c_str(), stdout);
         return 0;

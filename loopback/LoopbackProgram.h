@@ -15,12 +15,12 @@ constexpr int kLoopbackBadStart = 2;
 // Binds the port for the options, runs TestPlug on it and gives its status.
 using RunOnPort = std::function<int(const LoopbackOptions& options)>;
 
-// Reads the command line: --help prints the usage, followed by `moreUsage`
-// (the system's own options), and gives 0; a bad command line says why in one
+// Reads the command line: --help prints the usage, with the port as `port`
+// says it, and gives 0; a bad command line says why in one
 // line naming `program`, then the usage, and gives 2; anything else is
 // `run`'s.
 int LoopbackCommand(const std::string& program, const std::vector<std::wstring>& args,
-                    bool baseRequired, const std::string& moreUsage, const RunOnPort& run);
+                    bool baseRequired, const PortUsage& port, const RunOnPort& run);
 
 // Tests the plug on `port` and prints the report, or that it was interrupted,
 // to standard output; the exit status.

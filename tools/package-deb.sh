@@ -16,13 +16,7 @@ build=${KELVARIN_BUILD:-$root/build}
 dist=${KELVARIN_DIST:-$root/dist}
 . "$root/tools/linux-tools.sh"
 
-if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
-    SOURCE_DATE_EPOCH=$(git -C "$root" log -1 --format=%ct) || {
-        echo "$0: not a git clone: set SOURCE_DATE_EPOCH to the commit's date" >&2
-        exit 2
-    }
-fi
-export SOURCE_DATE_EPOCH
+. "$root/tools/source-date.sh"
 release=$("$root/tools/release.sh")
 arch=$(dpkg --print-architecture)
 maintainer="The Kelvarin developers <kelvarin@example.org>"

@@ -17,14 +17,7 @@ dist=${KELVARIN_DIST:-$root/dist}
 tree="$build/package"
 "$root/tools/setup.sh"
 
-if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
-    SOURCE_DATE_EPOCH=$(git -C "$root" log -1 --format=%ct) || {
-        echo "$0: not a git clone: set SOURCE_DATE_EPOCH to the commit's date" >&2
-        exit 2
-    }
-fi
-# Tools that honour it (the linker) date their output with it too.
-export SOURCE_DATE_EPOCH
+. "$root/tools/source-date.sh"
 release=$("$root/tools/release.sh")
 
 mkdir -p "$build/logs"
