@@ -20,6 +20,14 @@ BOOL WINAPI OnConsoleEvent(DWORD) {
     return TRUE;
 }
 
+// Under Wine a console program's console is the terminal it was started
+// from, which stays open when the program ends, even when the program is
+// the only one attached to it.
+bool UnderWine() {
+    HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
 } // namespace
 
 const char* BindingProblem(PortBinding binding) {
@@ -57,7 +65,7 @@ void HoldConsoleIfOwnedAlone() {
     HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
     DWORD mode = 0;
     DWORD processes[2];
-    if (!GetConsoleMode(input, &mode) || GetConsoleProcessList(processes, 2) != 1)
+    if (!GetConsoleMode(input, &mode) || GetConsoleProcessList(processes, 2) != 1 || UnderWine())
         return;
     std::fflush(stdout);
     std::fputs("Press any key to close this window.\n", stderr);

@@ -31,5 +31,6 @@ private:
 
 // A program started by a double-click owns a console that closes the moment
 // it ends: then, and only when its input is that console, this asks for a
-// key first, so that its last lines can be read.
+// key first, so that its last lines can be read. Never under Wine, whose
+// console is the terminal the program was started from.
 void HoldConsoleIfOwnedAlone();
