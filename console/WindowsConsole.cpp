@@ -52,8 +52,14 @@ ConsoleStop::ConsoleStop() {
     SetConsoleCtrlHandler(OnConsoleEvent, TRUE);
 }
 
+// From here Ctrl+C ends the process at once again.
 ConsoleStop::~ConsoleStop() {
+    SetConsoleCtrlHandler(OnConsoleEvent, FALSE);
+    g_requested = nullptr;
     Finished();
+    if (g_finished != nullptr)
+        CloseHandle(g_finished);
+    g_finished = nullptr;
 }
 
 void ConsoleStop::Finished() {
