@@ -58,8 +58,10 @@ SamplingRun SampleWatched(const LevelReader& reader, RegisterReader& port, Clock
     LiveView view(recording, pins, clock.TicksPerSecond());
     std::atomic<bool> sampled{false};
     BackgroundThread printer([&] {
-        while (!sampled.load())
-            Print(out, view.Poll()), PauseMilliseconds(kPollMs);
+        while (!sampled.load()) {
+            Print(out, view.Poll());
+            PauseMilliseconds(kPollMs);
+        }
         Print(out, view.Poll());
     });
     const SamplingRun run = Sample(reader, port, clock, plan, stop, recording);
@@ -82,8 +84,8 @@ int RunCapture(const std::string& program, const CaptureOptions& options, Regist
                                           : SampleWatched(reader, port, clock, plan, stop,
                                                           recording, options.pins, out);
     if (run.full)
-        std::fprintf(err, "%s: %zu changes recorded, as many as it keeps: recording stopped\n",
-                     program.c_str(), recording.Size() - 1);
+        std::fprintf(err, "%s: %llu changes recorded, as many as it keeps: recording stopped\n",
+                     program.c_str(), static_cast<unsigned long long>(recording.Size() - 1));
     int status = kCaptureDone;
     if (vcd != nullptr) {
         WriteVcd(vcd, program, recording, options.pins, run, ticksPerSecond);
