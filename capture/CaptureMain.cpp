@@ -51,15 +51,9 @@ int Run(const CaptureOptions& options) {
 
 int Main(const std::vector<std::wstring>& args) {
     const CaptureArguments arguments = ParseCaptureArguments(args, true);
-    if (arguments.help) {
-        std::fputs(CaptureUsage(kProgram, kLibraryPortUsage).c_str(), stdout);
-        return kCaptureDone;
-    }
-    if (!arguments.valid) {
-        std::fprintf(stderr, "%s: %s\n%s", kProgram, arguments.problem.c_str(),
-                     CaptureUsage(kProgram, kLibraryPortUsage).c_str());
-        return kCaptureBadStart;
-    }
+    if (const std::optional<int> status = AnswerCommandLine(
+            kProgram, CaptureUsage(kProgram, kLibraryPortUsage), arguments.help, arguments.problem))
+        return *status;
     return Run(arguments.options);
 }
 

@@ -2,13 +2,6 @@
 
 #include <cstdio>
 
-#include "panel/PinMap.h"
-
-std::string PinLabel(int pin) {
-    const PinRow* row = FindPin(pin);
-    return "pin " + std::to_string(pin) + " (" + std::string(row ? row->name : "?") + ")";
-}
-
 const char* LevelWord(bool high) {
     return high ? "high" : "low";
 }

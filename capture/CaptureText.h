@@ -1,12 +1,9 @@
-// The capture's words for pins, levels and times, shared by the live view
-// and the summary.
+// The capture's words for levels and times, shared by the live view and the
+// summary (pins are named by PinLabel, beside the pin table).
 #pragma once
 
 #include <cstdint>
 #include <string>
-
-// "pin 10 (Ack)".
-std::string PinLabel(int pin);
 
 const char* LevelWord(bool high);
 

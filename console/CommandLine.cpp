@@ -1,5 +1,7 @@
 #include "console/CommandLine.h"
 
+#include <cstdio>
+
 #include "panel/RegisterText.h"
 
 const PortUsage kLibraryPortUsage = {
@@ -37,6 +39,18 @@ std::string TakeBaseArgument(const std::wstring& arg, uint32_t& base, bool& have
     base = *parsed;
     haveBase = true;
     return "";
+}
+
+std::optional<int> AnswerCommandLine(const std::string& program, const std::string& usage,
+                                     bool help, const std::string& problem) {
+    if (help) {
+        std::fputs(usage.c_str(), stdout);
+        return 0;
+    }
+    if (problem.empty())
+        return std::nullopt;
+    std::fprintf(stderr, "%s: %s\n%s", program.c_str(), problem.c_str(), usage.c_str());
+    return kBadCommandLine;
 }
 
 uint64_t ParseCount(const std::wstring& text, uint64_t most) {

@@ -28,5 +28,15 @@ std::optional<uint32_t> ParsePortBase(const std::wstring& text, std::string* pro
 // option, a second BASE, a text that is no port address.
 std::string TakeBaseArgument(const std::wstring& arg, uint32_t& base, bool& haveBase);
 
+// The exit status of a bad command line, the same for every console program.
+constexpr int kBadCommandLine = 2;
+
+// What a console program does with a command line it will not run: `help`
+// prints the usage on standard output (status 0); a problem is said in one
+// line naming the program, then the usage, on standard error
+// (kBadCommandLine). Nothing when neither: the program runs.
+std::optional<int> AnswerCommandLine(const std::string& program, const std::string& usage,
+                                     bool help, const std::string& problem);
+
 // A whole number in decimal digits only, from 1 to `most`, or 0.
 uint64_t ParseCount(const std::wstring& text, uint64_t most);

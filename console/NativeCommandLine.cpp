@@ -3,7 +3,6 @@
 #include <locale.h>
 
 #include <climits>
-#include <cstdio>
 #include <cwchar>
 
 const PortUsage kDevicePortUsage = {
@@ -90,9 +89,4 @@ NativeCommandLine ReadNativeCommandLine(int argc, char** argv) {
         }
     }
     return line;
-}
-
-int RefuseCommandLine(const NativeCommandLine& line, const std::string& usage) {
-    std::fprintf(stderr, "%s: %s\n%s", line.program.c_str(), line.problem.c_str(), usage.c_str());
-    return 2;
 }

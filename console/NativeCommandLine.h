@@ -18,10 +18,6 @@ struct NativeCommandLine {
 
 NativeCommandLine ReadNativeCommandLine(int argc, char** argv);
 
-// Says the command line's problem in one line naming the program, then the
-// usage, on standard error; gives the exit status of a bad command line, 2.
-int RefuseCommandLine(const NativeCommandLine& line, const std::string& usage);
-
 // The device and BASE in the usage text.
 extern const PortUsage kDevicePortUsage;
 

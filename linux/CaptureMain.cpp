@@ -44,16 +44,13 @@ int Capture(const std::string& program, const std::string& device, CaptureOption
 } // namespace
 
 int main(int argc, char** argv) {
-    NativeCommandLine line = ReadNativeCommandLine(argc, argv);
-    const std::string usage = CaptureUsage(line.program, kDevicePortUsage);
+    const NativeCommandLine line = ReadNativeCommandLine(argc, argv);
     const CaptureArguments arguments = ParseCaptureArguments(line.args, false);
-    if (line.problem.empty() && !arguments.help && !arguments.valid)
-        line.problem = arguments.problem;
-    if (!line.problem.empty())
-        return RefuseCommandLine(line, usage);
-    if (arguments.help) {
-        std::fputs(usage.c_str(), stdout);
-        return 0;
-    }
+    // The device option's problem comes first, as the program reads it first.
+    if (const std::optional<int> status =
+            AnswerCommandLine(line.program, CaptureUsage(line.program, kDevicePortUsage),
+                              line.problem.empty() && arguments.help,
+                              line.problem.empty() ? arguments.problem : line.problem))
+        return *status;
     return Capture(line.program, line.device, arguments.options);
 }

@@ -7,8 +7,9 @@
 
 int main(int argc, char** argv) {
     const NativeCommandLine line = ReadNativeCommandLine(argc, argv);
-    if (!line.problem.empty())
-        return RefuseCommandLine(line, LoopbackUsage(line.program, kDevicePortUsage));
+    if (const std::optional<int> status = AnswerCommandLine(
+            line.program, LoopbackUsage(line.program, kDevicePortUsage), false, line.problem))
+        return *status;
     // Ctrl+C stops the test before its next pattern; the test puts Data and
     // Control back and the port is released on the way out.
     const std::atomic<bool>& stop = StopOnSignals();

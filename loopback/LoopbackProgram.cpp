@@ -8,16 +8,9 @@
 int LoopbackCommand(const std::string& program, const std::vector<std::wstring>& args,
                     bool baseRequired, const PortUsage& port, const RunOnPort& run) {
     const Arguments arguments = ParseArguments(args, baseRequired);
-    const std::string usage = LoopbackUsage(program, port);
-    if (arguments.help) {
-        std::fputs(usage.c_str(), stdout);
-        return 0;
-    }
-    if (!arguments.valid) {
-        std::fprintf(stderr, "%s: %s\n%s", program.c_str(), arguments.problem.c_str(),
-                     usage.c_str());
-        return kLoopbackBadStart;
-    }
+    if (const std::optional<int> status = AnswerCommandLine(program, LoopbackUsage(program, port),
+                                                            arguments.help, arguments.problem))
+        return *status;
     return run(arguments.options);
 }
 

@@ -2,10 +2,6 @@
 
 namespace {
 
-std::string PinText(int pin) {
-    return "pin " + std::to_string(pin) + " (" + std::string(FindPin(pin)->name) + ")";
-}
-
 std::string VerdictText(const WireResult& result) {
     switch (result.verdict) {
     case Verdict::Ok:
@@ -32,7 +28,7 @@ Outcome Report(const Plug& plug, const std::vector<Sample>& samples, bool withCo
     size_t ok = 0;
     for (size_t w = 0; w < kWiresPerPlug; ++w) {
         const WireResult& result = results[w];
-        text += PinText(plug.wires[w].outputPin) + " -> " + PinText(plug.wires[w].inputPin) +
+        text += PinLabel(plug.wires[w].outputPin) + " -> " + PinLabel(plug.wires[w].inputPin) +
                 "    " + VerdictText(result);
         if (withCounts)
             text += "    " + std::to_string(result.wrongReads) + " of " +

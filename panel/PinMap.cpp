@@ -52,6 +52,11 @@ const PinRow* FindPin(int pin) {
     return nullptr;
 }
 
+std::string PinLabel(int pin) {
+    const PinRow* row = FindPin(pin);
+    return "pin " + std::to_string(pin) + " (" + std::string(row ? row->name : "?") + ")";
+}
+
 bool PinIsHigh(const PinRow& row, uint32_t value) {
     return ((value >> row.bit) & 1u) != row.inverted;
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "panel/WindowOps.h"
@@ -42,6 +43,9 @@ int PinImage(const PinRow& row, bool bitSet);
 
 // The row of a connector pin (1..25), or null.
 const PinRow* FindPin(int pin);
+
+// "pin 10 (Ack)": a pin as the console programs name it.
+std::string PinLabel(int pin);
 
 // The pin's level (true: high) while its register holds `value`.
 bool PinIsHigh(const PinRow& row, uint32_t value);

@@ -127,6 +127,12 @@ std::string ExplainAccessDenied(const std::optional<bool>& rawIo, std::string_vi
     return "permission denied";
 }
 
+std::string AddressText(unsigned address) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%X", address);
+    return text;
+}
+
 std::optional<PortAddresses> PortAddressesOf(std::string_view baseAddrText) {
     const auto numbers = NumbersOf(baseAddrText.substr(0, baseAddrText.find('\n')));
     if (!numbers || numbers->empty() || numbers->front() > UINT16_MAX)

@@ -72,6 +72,9 @@ std::string GroupName(std::string_view etcGroup, uint32_t group);
 // group, which the process is not in, or the device's own permissions.
 std::string ExplainDeviceDenied(const std::string& deviceGroup, bool inGroup);
 
+// An address as the window's fields take it: "378", "D010".
+std::string AddressText(unsigned address);
+
 // The line said once when an access to the port fails.
 std::string AccessFailure(const char* access, uint16_t port, const std::string& device,
                           const std::string& cause);

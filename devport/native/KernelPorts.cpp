@@ -3,14 +3,12 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "devport/core/DeviceDiagnosis.h"
+#include "devport/native/NativeSystem.h"
 
 namespace devport {
 
@@ -21,19 +19,12 @@ namespace fs = std::filesystem;
 constexpr char kPorts[] = "/proc/sys/dev/parport";
 
 std::string ReadText(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    return NativeSystem().ReadText(path);
 }
 
 bool Exists(const std::string& path) {
     std::error_code error;
     return fs::exists(path, error);
-}
-
-std::string Hex(unsigned value) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%X", value);
-    return text;
 }
 
 // parportN folders, in N's order.
@@ -96,8 +87,8 @@ std::string PortLine(const std::string& root, const std::string& name) {
     const std::optional<PortAddresses> addresses = PortAddressesOf(ReadText(folder + "/base-addr"));
     if (!addresses)
         return name + ": the kernel gives no address\n";
-    std::string line = name + ": base " + Hex(addresses->base) +
-                       (addresses->extended != 0 ? ", extended " + Hex(addresses->extended)
+    std::string line = name + ": base " + AddressText(addresses->base) +
+                       (addresses->extended != 0 ? ", extended " + AddressText(addresses->extended)
                                                  : ", no extended registers");
     const std::string modes = Modes(ReadText(folder + "/modes"));
     if (!modes.empty())

@@ -1,7 +1,5 @@
 #include "devport/native/NativePort.h"
 
-#include <cstdio>
-
 #include "devport/core/DeviceChoice.h"
 #include "port/PortIo.h"
 
@@ -11,12 +9,6 @@ namespace {
 
 // The open port behind the bound entry points; one at a time.
 NativePort* g_bound = nullptr;
-
-std::string Hex(uint32_t value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%X", value);
-    return text;
-}
 
 } // namespace
 
@@ -28,8 +20,8 @@ bool NativePort::Open(const std::string& device, uint32_t base, std::string& why
             return false;
         if (base != 0 && base != m_ppdev.Base()) {
             m_ppdev.Close();
-            why = chosen.path + " is the port at " + Hex(m_ppdev.Base()) + ", not " + Hex(base) +
-                  ": give BASE " + Hex(m_ppdev.Base()) + " or none";
+            why = chosen.path + " is the port at " + AddressText(m_ppdev.Base()) + ", not " +
+                  AddressText(base) + ": give BASE " + AddressText(m_ppdev.Base()) + " or none";
             return false;
         }
         return Bind(m_ppdev.Base());

@@ -3,20 +3,12 @@
 #include <cwctype>
 
 #include "core/FaultText.h"
+#include "core/ListText.h"
 #include "core/WaveText.h"
 
 namespace portsim {
 
 namespace {
-
-std::wstring_view Trim(std::wstring_view text) {
-    const auto isSpace = [](wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r'; };
-    while (!text.empty() && isSpace(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isSpace(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 std::wstring Lower(std::wstring_view text) {
     std::wstring lower(text);

@@ -8,14 +8,6 @@ namespace portsim {
 
 namespace {
 
-std::wstring_view Trim(std::wstring_view text) {
-    while (!text.empty() && (text.front() == L' ' || text.front() == L'\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == L' ' || text.back() == L'\t'))
-        text.remove_suffix(1);
-    return text;
-}
-
 // "1000", "2.5", "0.001": thousandths of a hertz, or 0.
 uint64_t ParseMilliHertz(std::wstring_view text) {
     uint64_t whole = 0, thousandths = 0;
