@@ -7,6 +7,7 @@
 #include "capture/Summary.h"
 #include "capture/VcdWriter.h"
 #include "console/CommandLine.h"
+#include "panel/PinMap.h"
 #include "panel/RegisterText.h"
 
 namespace {

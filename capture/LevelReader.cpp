@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "panel/PinMap.h"
+
 LevelReader::LevelReader(const std::vector<int>& pins) {
     for (const PinRegister reg : {PinRegister::Data, PinRegister::Status, PinRegister::Control}) {
         Source source{reg, {}};

@@ -2,6 +2,7 @@
 
 #include "capture/CaptureText.h"
 #include "capture/LevelReader.h"
+#include "panel/PinMap.h"
 
 LiveView::LiveView(const Recording& recording, std::vector<int> pins, int64_t ticksPerSecond)
     : m_recording(recording), m_pins(std::move(pins)), m_ticksPerSecond(ticksPerSecond) {}

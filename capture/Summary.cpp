@@ -4,6 +4,7 @@
 
 #include "capture/CaptureText.h"
 #include "capture/LevelReader.h"
+#include "panel/PinMap.h"
 
 namespace {
 

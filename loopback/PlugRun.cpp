@@ -1,6 +1,7 @@
 #include "loopback/PlugRun.h"
 
 #include "loopback/Patterns.h"
+#include "panel/PinMap.h"
 
 namespace {
 

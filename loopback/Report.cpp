@@ -1,5 +1,7 @@
 #include "loopback/Report.h"
 
+#include "panel/PinMap.h"
+
 namespace {
 
 std::string VerdictText(const WireResult& result) {

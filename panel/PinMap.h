@@ -10,8 +10,7 @@
 #include <string_view>
 
 #include "panel/WindowOps.h"
-
-enum class PinRegister { Data, Status, Control, Ground };
+#include "port/PortRegister.h"
 
 struct PinRow {
     int pin;                // connector pin, 1..25

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "panel/PinMap.h"
+#include "port/PortRegister.h"
 
 class RegisterReader {
 public:

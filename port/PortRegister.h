@@ -1,0 +1,7 @@
+// The three registers at a parallel port's base address, named as the
+// connector's pins know them: Data (base + 0), Status (base + 1) and Control
+// (base + 2). Ground stands for the pins no register drives, so that the pin
+// table can name every pin's register with one type.
+#pragma once
+
+enum class PinRegister { Data, Status, Control, Ground };
