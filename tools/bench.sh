@@ -52,7 +52,7 @@ rows="$logs/bench-rows.txt"
 # The window figures, under Wine on a private display, in a session of this
 # build tree's prefix.
 quiet "$logs/bench-window.log" xvfb-run -a -s "-screen 0 1024x768x24" \
-    "$root/tools/wine-session.sh" "$arch" "$windows/wineprefix" session "$windows/bin/window_bench.exe" \
+    "$root/tools/wine-session.sh" "$arch" "$(wine_prefix "$arch")" session "$windows/bin/window_bench.exe" \
     --startup-runs "$(scaled 10)" --bursts "$(scaled 10)" --burst-clicks 1000 \
     --latency-clicks "$(scaled 200)"
 tr -d '\r' <"$logs/bench-window.log" | grep '^row' >"$rows"

@@ -5,10 +5,12 @@
 #   tools/console-program.sh NAME --real-port [DEVICE] [ARGS] on this machine's
 #                                      real port, the device chosen and run as
 #                                      by tools/run.sh --real-port
-# NAME is KelvarinLoopback or KelvarinCapture; tools/loopback.sh and
-# tools/capture.sh call this.
+# NAME is one of the console programs (KelvarinLoopback, KelvarinCapture, ...),
+# each of which has a tools/*.sh that calls this. A Wine session already
+# running in the prefix (the window of tools/run.sh) is joined and left running.
 #   KELVARIN_BUILD  build tree (default: build/ in the source tree)
 #   KELVARIN_ARCH   i686 or x86_64 instead of the host's choice
+#   KELVARIN_WINEPREFIX  Wine prefix (default: the tree's own wineprefix/)
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${KELVARIN_BUILD:-$root/build}
@@ -32,5 +34,5 @@ fi
 "$root/tools/setup.sh"
 say_windows_arch "$arch"
 "$root/tools/build-windows.sh" "$arch" kelvarin_runnable
-exec "$root/tools/wine-session.sh" "$arch" "$windows/wineprefix" session \
+exec "$root/tools/wine-session.sh" "$arch" "$(wine_prefix "$arch")" session \
     "$windows/bin/$name.exe" "$@"

@@ -17,6 +17,7 @@
 # 64-bit one (beside the 64-bit port library, inpoutx64.dll), and says which.
 #   KELVARIN_BUILD  build tree (default: build/ in the source tree)
 #   KELVARIN_ARCH   i686 or x86_64 instead of the host's choice
+#   KELVARIN_WINEPREFIX  Wine prefix (default: the tree's own wineprefix/)
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${KELVARIN_BUILD:-$root/build}
@@ -33,7 +34,7 @@ case "${1:-}" in
     windows=$(windows_tree "$arch")
     say_windows_arch "$arch"
     "$root/tools/build-windows.sh" "$arch" kelvarin_runnable
-    exec "$root/tools/wine-session.sh" "$arch" "$windows/wineprefix" session "$windows/bin/Kelvarin.exe"
+    exec "$root/tools/wine-session.sh" "$arch" "$(wine_prefix "$arch")" session "$windows/bin/Kelvarin.exe"
     ;;
 --real-port)
     choose_real_port "${2:-}"

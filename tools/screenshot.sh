@@ -7,6 +7,7 @@
 # It uses i686 where the host runs 32-bit programs, else x86_64, and says which.
 #   KELVARIN_BUILD  build tree (default: build/ in the source tree)
 #   KELVARIN_ARCH   i686 or x86_64 instead of the host's choice
+#   KELVARIN_WINEPREFIX  Wine prefix (default: the tree's own wineprefix/)
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${KELVARIN_BUILD:-$root/build}
@@ -27,7 +28,7 @@ mkdir -p "$(dirname "$out")"
 bmp="$build/screenshots/shot.bmp"
 mkdir -p "$(dirname "$bmp")"
 rm -f "$bmp"
-session="$root/tools/wine-session.sh $arch $windows/wineprefix"
+session="$root/tools/wine-session.sh $arch $(wine_prefix "$arch")"
 # Wine takes Windows paths: the Unix root is drive Z:.
 winbmp="Z:$(printf '%s' "$bmp" | tr / '\\')"
 xvfb-run -a -s "-screen 0 1024x768x24" sh -c "

@@ -6,7 +6,7 @@ set -eu
 # Both Windows architectures: i686 (what ships, under 32-bit Wine) and x86_64
 # (under 64-bit Wine, for hosts that run no 32-bit programs).
 packages="cmake g++ make python3 googletest libgtest-dev libbenchmark-dev
- g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64 xvfb xauth
+ g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64 xvfb xauth x11-utils
  imagemagick clang libclang-rt-14-dev valgrind fonts-wine sigrok-cli dpkg-dev lintian"
 
 missing=

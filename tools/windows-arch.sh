@@ -47,3 +47,9 @@ say_windows_arch() {
 windows_tree() {
     echo "$build/windows-$1"
 }
+
+# wine_prefix ARCH: the Wine prefix the tools run the programs in: the
+# tree's own, or KELVARIN_WINEPREFIX.
+wine_prefix() {
+    echo "${KELVARIN_WINEPREFIX:-$(windows_tree "$1")/wineprefix}"
+}

@@ -1,12 +1,18 @@
 #!/bin/sh
 # Wine environment and session control for one build tree.
 #   wine-session.sh ARCH PREFIX start   boot the prefix (created on first use)
-#                                       and leave its background services running
-#   wine-session.sh ARCH PREFIX stop    end every Wine process of that prefix
+#                                       and leave its background services
+#                                       running; joins a session already running
+#   wine-session.sh ARCH PREFIX stop    end every Wine process of that prefix,
+#                                       if `start` booted the session
 #   wine-session.sh ARCH PREFIX run EXE [ARGS...]   run a program in that prefix
 #   wine-session.sh ARCH PREFIX session EXE [ARGS...]
-#                                       start, run the program, stop; exits
-#                                       with the program's status
+#                                       run the program in the prefix's session,
+#                                       booting one and ending it afterwards only
+#                                       when none was running; exits with the
+#                                       program's status
+# A session someone else started (the user's window from another terminal, a
+# test run) is joined and left running: ending it would close their programs.
 # ARCH is the programs' architecture: i686 (a 32-bit prefix) or x86_64 (a
 # 64-bit prefix). Each is run by its own loader, named: /usr/bin/wine picks
 # the 32-bit one whenever it is installed, even where the kernel cannot run it.
@@ -29,10 +35,21 @@ export WINEPREFIX="$prefix" WINEDEBUG=-all
 # No Mono or Gecko install prompts.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
-case "${1:-}" in
-start)
+# Marks a session that `start` booted, so that `stop` ends only that one.
+owned="$prefix/.kelvarin-session-started"
+
+# session_running: whether a wineserver serves the prefix. `wineserver -w`
+# waits for a running server to end and starts none: it returns at once when
+# there is none.
+session_running() {
+    [ -d "$prefix" ] || return 1
+    status=0
+    timeout 1 wineserver -w >/dev/null 2>&1 || status=$?
+    [ $status -eq 124 ]
+}
+
+boot() {
     mkdir -p "$(dirname "$prefix")"
-    wineserver -k >/dev/null 2>&1 || true
     "$WINELOADER" cmd /c exit </dev/null >/dev/null 2>&1
     # Xvfb has no window manager: unmanaged windows spare a 2 s wait on
     # every hide or destroy.
@@ -44,9 +61,22 @@ start)
     # an extra font path.
     "$WINELOADER" reg add 'HKCU\Software\Wine\Fonts' /v Path /d 'Z:\usr\share\wine\fonts' /f \
         </dev/null >/dev/null 2>&1
+}
+
+case "${1:-}" in
+start)
+    if session_running; then
+        rm -f "$owned"
+    else
+        boot
+        : >"$owned"
+    fi
     ;;
 stop)
-    wineserver -k >/dev/null 2>&1 || true
+    if [ -f "$owned" ]; then
+        rm -f "$owned"
+        wineserver -k >/dev/null 2>&1 || true
+    fi
     ;;
 run)
     shift
@@ -54,10 +84,13 @@ run)
     ;;
 session)
     shift
-    "$0" "$arch" "$prefix" start
+    if session_running; then
+        exec "$WINELOADER" "$@" </dev/null
+    fi
+    boot
     status=0
-    "$0" "$arch" "$prefix" run "$@" || status=$?
-    "$0" "$arch" "$prefix" stop
+    "$WINELOADER" "$@" </dev/null || status=$?
+    wineserver -k >/dev/null 2>&1 || true
     exit $status
     ;;
 *)
