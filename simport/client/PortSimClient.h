@@ -12,7 +12,9 @@
 //
 // Every call takes the section's lock for as long as it copies or changes a
 // few fields, so it never sees or leaves the port half updated. Peek and the
-// snapshots do not appear in the access log; only Inp32 and Out32 do.
+// snapshots do not appear in the access log, and read a copy of the port,
+// so that what a read changes (a FIFO byte taken, a timeout bit cleared)
+// stays as it was; only Inp32 and Out32 change it.
 #pragma once
 
 #include <cstdint>
@@ -72,7 +74,7 @@ public:
     PortSnapshot State() const;
     std::vector<ProcessInfo> Processes() const;
 
-    // What Inp32(port) would return now, without logging an access.
+    // What Inp32(port) would return now, without logging or changing anything.
     uint8_t Peek(uint16_t port) const;
 
     // The kept entries after sequence number afterSeq (0: all of them) and
@@ -81,8 +83,9 @@ public:
     // Seconds from the section's creation to a log entry's ticks.
     double SecondsAt(int64_t ticks) const;
 
-    // The device on the cable. Driving pins or data lines attaches the
-    // External device, which keeps its levels until they are set again.
+    // The device on the cable (a printer attached is just switched on).
+    // Driving pins or data lines attaches the External device, which keeps
+    // its levels until they are set again.
     void AttachDevice(Device device);
     // pin is 10, 11, 12, 13 or 15; returns false (and changes nothing) for
     // any other pin.
@@ -94,7 +97,11 @@ public:
     void SetFaults(const PlugFaults& faults);
     // The square waves on the input pins, in place of any there were.
     void SetWaves(const SquareWaves& waves);
+    // The printer's faults, in place of any it had.
+    void SetPrinterFaults(const PrinterFaults& faults);
 
+    void SetChip(Chip chip);
+    // With an ECR: the ecp-epp chip; without: ps2.
     void SetEcrPresent(bool present);
     void SetBase(uint16_t base);
 

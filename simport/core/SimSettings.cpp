@@ -4,6 +4,7 @@
 
 #include "core/FaultText.h"
 #include "core/ListText.h"
+#include "core/PrinterFaultText.h"
 #include "core/WaveText.h"
 
 namespace portsim {
@@ -39,28 +40,71 @@ std::optional<uint16_t> ParseHexPort(std::wstring_view text) {
     return value;
 }
 
-std::optional<Device> ParseDevice(std::wstring_view text) {
+namespace {
+
+template <typename Value> struct Named {
+    Value value;
+    const wchar_t* name;
+};
+
+const Named<Chip> kChips[] = {{Chip::Spp, L"spp"},        {Chip::Ps2, L"ps2"},
+                              {Chip::Epp, L"epp"},        {Chip::Ecp, L"ecp"},
+                              {Chip::EcpEpp, L"ecp-epp"}, {Chip::Alias10, L"alias10"}};
+
+const Named<Device> kDevices[] = {
+    {Device::None, L"none"},         {Device::Loopback, L"loopback"},
+    {Device::External, L"external"}, {Device::ControlLoopback, L"control-loopback"},
+    {Device::Printer, L"printer"},   {Device::OldPrinter, L"old-printer"}};
+
+// Printable ASCII that fits the printer's room.
+std::optional<std::string> ParseDeviceId(std::wstring_view text) {
+    if (text.size() > kMostDeviceIdLength)
+        return std::nullopt;
+    std::string id;
+    for (const wchar_t c : text) {
+        if (c < 0x20 || c > 0x7E)
+            return std::nullopt;
+        id += static_cast<char>(c);
+    }
+    return id;
+}
+
+template <typename Value, size_t N>
+std::optional<Value> ValueNamed(const Named<Value> (&names)[N], std::wstring_view text) {
     const std::wstring name = Lower(Trim(text));
-    for (const Device device :
-         {Device::None, Device::Loopback, Device::External, Device::ControlLoopback}) {
-        if (name == DeviceName(device))
-            return device;
+    for (const Named<Value>& named : names) {
+        if (name == named.name)
+            return named.value;
     }
     return std::nullopt;
 }
 
-const wchar_t* DeviceName(Device device) {
-    switch (device) {
-    case Device::Loopback:
-        return L"loopback";
-    case Device::External:
-        return L"external";
-    case Device::ControlLoopback:
-        return L"control-loopback";
-    case Device::None:
-        break;
+// The first entry's name for a value not in the table.
+template <typename Value, size_t N>
+const wchar_t* NameOf(const Named<Value> (&names)[N], Value value) {
+    for (const Named<Value>& named : names) {
+        if (named.value == value)
+            return named.name;
     }
-    return L"none";
+    return names[0].name;
+}
+
+} // namespace
+
+std::optional<Chip> ParseChip(std::wstring_view text) {
+    return ValueNamed(kChips, text);
+}
+
+const wchar_t* ChipName(Chip chip) {
+    return NameOf(kChips, chip);
+}
+
+std::optional<Device> ParseDevice(std::wstring_view text) {
+    return ValueNamed(kDevices, text);
+}
+
+const wchar_t* DeviceName(Device device) {
+    return NameOf(kDevices, device);
 }
 
 void ApplySetting(SimSettings& settings, std::wstring_view key, std::wstring_view value,
@@ -81,9 +125,14 @@ void ApplySetting(SimSettings& settings, std::wstring_view key, std::wstring_vie
             settings.base = *base;
         else
             reject(L"a hex port number");
+    } else if (name == L"chip") {
+        if (const auto chip = ParseChip(value))
+            settings.chip = *chip;
+        else
+            reject(L"spp, ps2, epp, ecp, ecp-epp or alias10");
     } else if (name == L"ecr") {
         if (value == L"1" || value == L"0")
-            settings.hasEcr = value == L"1";
+            settings.chip = value == L"1" ? Chip::EcpEpp : Chip::Ps2;
         else
             reject(L"1 or 0");
     } else if (name == L"device") {
@@ -91,7 +140,7 @@ void ApplySetting(SimSettings& settings, std::wstring_view key, std::wstring_vie
         if (device && *device != Device::External)
             settings.device = *device;
         else
-            reject(L"none, loopback or control-loopback");
+            reject(L"none, loopback, control-loopback, printer or old-printer");
     } else if (name == L"faults") {
         if (const auto faults = ParseFaults(value))
             settings.faults = *faults;
@@ -102,6 +151,16 @@ void ApplySetting(SimSettings& settings, std::wstring_view key, std::wstring_vie
             settings.waves = *waves;
         else
             reject(L"square waves such as '11 1000, 10 2.5' (pin and hertz)");
+    } else if (name == L"printer") {
+        if (const auto faults = ParsePrinterFaults(value))
+            settings.printerFaults = *faults;
+        else
+            reject(L"printer faults such as 'delay 3, stop 10, reversed-length'");
+    } else if (name == L"device-id") {
+        if (const auto id = ParseDeviceId(value))
+            settings.deviceId = *id;
+        else
+            reject(L"a Device ID of at most 1024 printable ASCII characters");
     } else {
         Note(settings, origin, L"unknown setting '" + name + L"'");
     }

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "core/FaultText.h"
+#include "core/PrinterFaultText.h"
 #include "core/WaveText.h"
 
 namespace portsim {
@@ -36,11 +37,15 @@ const char* ModeName(uint8_t mode) {
 }
 
 std::string PortLine(const PortState& port) {
-    if (!port.hasEcr)
-        return Format("port      base 0x%04X, no ECR (a byte-mode port)\n", port.base);
-    return Format("port      base 0x%04X, ECP port with ECR at 0x%04X, mode %d%d%d %s\n", port.base,
-                  static_cast<uint16_t>(port.base + kEcrOffset), (port.ecr >> 7) & 1,
-                  (port.ecr >> 6) & 1, (port.ecr >> 5) & 1, ModeName(EffectiveMode(port)));
+    const std::string chip = Narrow(ChipName(port.chip));
+    if (!HasEcr(port.chip))
+        return Format("port      base 0x%04X, chip %s, no ECR, %s mode%s\n", port.base,
+                      chip.c_str(), ModeName(EffectiveMode(port)),
+                      port.chip == Chip::Alias10 ? ", decoding 10 address bits" : "");
+    return Format("port      base 0x%04X, chip %s, ECR at 0x%04X, mode %d%d%d %s, FIFO %d of %d\n",
+                  port.base, chip.c_str(), static_cast<uint16_t>(port.base + kEcrOffset),
+                  (port.ecr >> 7) & 1, (port.ecr >> 6) & 1, (port.ecr >> 5) & 1,
+                  ModeName(EffectiveMode(port)), port.fifoCount, kFifoDepth);
 }
 
 std::string RegisterLine(const char* name, uint16_t number, uint8_t value,
@@ -95,6 +100,8 @@ std::string FormatState(const PortSimClient& client, const std::wstring& section
     text += Format("device    %s\n", Narrow(DeviceName(port.device)).c_str());
     text += Format("faults    %s\n", Narrow(FaultsText(port.faults)).c_str());
     text += Format("waves     %s\n", Narrow(WavesText(port.waves)).c_str());
+    text += Format("printer   %s\n", Narrow(PrinterFaultsText(port.printer.faults)).c_str());
+    text += "device id " + std::string(port.printer.id, port.printer.idLength) + "\n";
     text += "register  port    reads  binary\n";
     text += RegisterLine("Data", port.base, s.reads[0],
                          Format("latch 0x%02X, drivers %s", port.data, s.driversOn ? "on" : "off"));
@@ -102,7 +109,9 @@ std::string FormatState(const PortSimClient& client, const std::wstring& section
                          PinText(s.inputPins));
     text += RegisterLine("Control", static_cast<uint16_t>(port.base + 2), s.reads[2], "");
     text += RegisterLine("ECR", static_cast<uint16_t>(port.base + kEcrOffset), s.reads[3],
-                         port.hasEcr ? "" : "(no ECR: empty bus)");
+                         HasEcr(port.chip)            ? ""
+                         : port.chip == Chip::Alias10 ? "(no ECR: the Control register)"
+                                                      : "(no ECR: empty bus)");
     if (s.nextSeq == s.oldestKept)
         text += "log       empty\n";
     else

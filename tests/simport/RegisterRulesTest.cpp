@@ -4,14 +4,48 @@
 
 #include "port/EcrMode.h"
 #include "core/FaultText.h"
+#include "core/PrinterFaultText.h"
 #include "core/WaveText.h"
 #include "port/LoadPortIo.h"
 
 namespace {
 
+using portsim::Chip;
 using portsim::Device;
 
 using RegisterRules = SimPortTest;
+
+// One access of a rule's sequence: a write, or a read and what it returns.
+struct Step {
+    bool write;
+    uint16_t port;
+    uint8_t value;
+};
+constexpr Step W(uint16_t port, uint8_t value) {
+    return {true, port, value};
+}
+constexpr Step R(uint16_t port, uint8_t value) {
+    return {false, port, value};
+}
+
+// Runs one fact's accesses through the library, reads checked.
+void ExpectSteps(const SimLibrary& library, const char* fact, const std::vector<Step>& steps) {
+    for (size_t i = 0; i < steps.size(); ++i) {
+        const Step& step = steps[i];
+        if (step.write)
+            library.Out(step.port, step.value);
+        else
+            EXPECT_EQ(library.In(step.port), step.value)
+                << fact << ", step " << i << std::hex << " (port " << step.port << ")";
+    }
+}
+
+// A fact of one chip, from power-on.
+struct ChipFact {
+    Chip chip;
+    const char* fact;
+    std::vector<Step> steps;
+};
 
 TEST_F(RegisterRules, PowerOnValues) {
     EXPECT_EQ(m_library->In(0x378), 0x00);
@@ -99,6 +133,191 @@ TEST_F(RegisterRules, EcrReadsBackExceptTheFifoFlags) {
         // Bit 0 (FIFO empty) always reads 1, bit 1 (FIFO full) always 0.
         EXPECT_EQ(m_library->In(0x77A), (n & ~0x02) | 0x01) << "written " << n;
     }
+}
+
+TEST_F(RegisterRules, EachChipAnswersAsItsKind) {
+    const ChipFact facts[] = {
+        {Chip::Spp, "no ECR", {R(0x77A, 0xFF), W(0x77A, 0x34), R(0x77A, 0xFF)}},
+        {Chip::Spp, "Control bit 5 ignored", {W(0x37A, 0x24), W(0x378, 0x55), R(0x378, 0x55)}},
+        {Chip::Spp, "no EPP", {R(0x37C, 0xFF), R(0x379, 0x7F), R(0x379, 0x7F)}},
+        {Chip::Ps2, "no ECR", {W(0x77A, 0x34), R(0x77A, 0xFF), R(0x37A, 0xCC)}},
+        {Chip::Ps2, "Control bit 5 reverses", {W(0x37A, 0x24), W(0x378, 0x55), R(0x378, 0xFF)}},
+        {Chip::Ps2, "no EPP", {R(0x37C, 0xFF), R(0x379, 0x7F), R(0x379, 0x7F)}},
+        {Chip::Epp, "no ECR", {W(0x77A, 0x34), R(0x77A, 0xFF)}},
+        {Chip::Epp, "Control bit 5 reverses", {W(0x37A, 0x24), W(0x378, 0x55), R(0x378, 0xFF)}},
+        {Chip::Epp,
+         "timeout set at power-on, cleared by reading",
+         {R(0x379, 0x7F), R(0x379, 0x7E)}},
+        {Chip::Epp,
+         "EPP data read times out",
+         {R(0x379, 0x7F), R(0x37C, 0xFF), R(0x379, 0x7F), R(0x379, 0x7E)}},
+        {Chip::Epp,
+         "EPP address write times out",
+         {R(0x379, 0x7F), W(0x37B, 0x01), R(0x379, 0x7F)}},
+        {Chip::Epp, "writing Status clears nothing", {W(0x379, 0x01), R(0x379, 0x7F)}},
+        {Chip::Ecp, "ECR 34 reads 35", {R(0x77A, 0x35), W(0x77A, 0x34), R(0x77A, 0x35)}},
+        {Chip::Ecp, "ECR does not follow Control", {W(0x37A, 0x2F), R(0x77A, 0x35)}},
+        {Chip::Ecp,
+         "modes 010 and 011",
+         {W(0x77A, 0x54), R(0x77A, 0x55), W(0x77A, 0x74), R(0x77A, 0x75)}},
+        {Chip::Ecp, "configuration mode", {W(0x77A, 0xF4), R(0x778, 0x10), R(0x779, 0x0B)}},
+        {Chip::Ecp,
+         "mode 100 has no EPP",
+         {W(0x77A, 0x94), R(0x379, 0x7F), R(0x37C, 0xFF), R(0x379, 0x7F)}},
+        {Chip::Ecp,
+         "byte mode empties the FIFO",
+         {W(0x77A, 0xD4), W(0x778, 0x01), R(0x77A, 0xD4), W(0x77A, 0x34), R(0x77A, 0x35)}},
+        {Chip::EcpEpp, "ECR 34 reads 35", {W(0x37A, 0x2F), W(0x77A, 0x34), R(0x77A, 0x35)}},
+        {Chip::EcpEpp, "configuration mode", {W(0x77A, 0xF4), R(0x778, 0x10), R(0x779, 0x0B)}},
+        {Chip::EcpEpp,
+         "timeout set at power-on, EPP only in mode 100",
+         {W(0x77A, 0x94), R(0x379, 0x7F), W(0x379, 0x01), R(0x379, 0x7E), W(0x77A, 0x34),
+          R(0x379, 0x7F), R(0x37C, 0xFF), W(0x77A, 0x94), R(0x379, 0x7E)}},
+        {Chip::EcpEpp,
+         "EPP read times out, writing 1 clears",
+         {W(0x77A, 0x94), W(0x379, 0x01), R(0x37C, 0xFF), R(0x379, 0x7F), R(0x379, 0x7F),
+          W(0x379, 0x00), R(0x379, 0x7F), W(0x379, 0x01), R(0x379, 0x7E)}},
+        {Chip::Alias10,
+         "base + 402 is Control",
+         {W(0x77A, 0x34), R(0x37A, 0xF4), W(0x37A, 0x0C), R(0x77A, 0xCC)}},
+        {Chip::Alias10, "base + 400 is Data", {W(0x778, 0x5A), R(0x378, 0x5A)}},
+        {Chip::Alias10, "Control bit 5 reverses", {W(0x37A, 0x24), W(0x378, 0x55), R(0x378, 0xFF)}},
+        {Chip::Alias10, "no EPP", {R(0x37C, 0xFF), R(0x379, 0x7F)}},
+    };
+    for (const ChipFact& f : facts) {
+        portsim::SimSettings settings;
+        settings.chip = f.chip;
+        m_client->Reset(settings);
+        ExpectSteps(*m_library, f.fact, f.steps);
+    }
+}
+
+// In test mode E + 0 fills the FIFO, 16 bytes deep, and reads take them in
+// order; the ECR's bit 1 says full, bit 0 empty.
+TEST_F(RegisterRules, FifoInTestMode) {
+    for (const Chip chip : {Chip::Ecp, Chip::EcpEpp}) {
+        m_client->SetChip(chip);
+        m_library->Out(0x77A, 0xD4);
+        for (uint16_t n = 0; n < 15; ++n)
+            m_library->Out(0x778, static_cast<uint16_t>(0xA0 + n));
+        EXPECT_EQ(m_library->In(0x77A), 0xD4);
+        m_library->Out(0x778, 0xAF);
+        EXPECT_EQ(m_library->In(0x77A), 0xD6);
+        m_library->Out(0x778, 0x00); // no room
+        for (uint16_t n = 0; n < 16; ++n)
+            EXPECT_EQ(m_library->In(0x778), 0xA0 + n);
+        EXPECT_EQ(m_library->In(0x77A), 0xD5);
+    }
+}
+
+std::vector<Step> operator+(std::vector<Step> first, const std::vector<Step>& then) {
+    first.insert(first.end(), then.begin(), then.end());
+    return first;
+}
+
+// A host's side of IEEE 1284 in plain accesses. Control 0C is the
+// compatibility idle (nSelectIn low, nInit high); 06 puts nSelectIn high and
+// nAutoFd low (event 1), 07 adds nStrobe low (event 3), 04 raises both
+// (event 4). Status DF is a ready printer, BF its event 2 (nAck low, PError
+// high), D7 reverse idle with data (nFault and PError low), FF with none.
+std::vector<Step> Negotiate(uint8_t request, uint8_t afterEvent6) {
+    return {W(0x378, request), W(0x37A, 0x06), R(0x379, 0xBF),
+            W(0x37A, 0x07),    W(0x37A, 0x04), R(0x379, afterEvent6)};
+}
+
+// One nibble: nAutoFd low (event 7), its Status with nAck low, nAutoFd high
+// (event 10), Status back to `after` (event 11).
+std::vector<Step> Nibble(uint8_t status, uint8_t after = 0xD7) {
+    return {W(0x37A, 0x06), R(0x379, status), W(0x37A, 0x04), R(0x379, after)};
+}
+
+// One byte in byte mode (drivers off: Control 24): event 7, nAck low with
+// the byte on Data, event 10, event 11, then the nStrobe pulse (16, 17).
+std::vector<Step> ReverseByte(uint8_t byte, uint8_t after = 0xD7) {
+    return {W(0x37A, 0x26),  R(0x379, 0x97), R(0x378, byte), W(0x37A, 0x24),
+            R(0x379, after), W(0x37A, 0x25), W(0x37A, 0x24)};
+}
+
+// A byte printed in compatibility mode: Busy while nStrobe is low, then nAck
+// low, Busy low, nAck high, a Status read apart.
+const std::vector<Step> kPrintByte = {W(0x378, 0x41), W(0x37A, 0x0D), R(0x379, 0x5F),
+                                      W(0x37A, 0x0C), R(0x379, 0x1F), R(0x379, 0x9F),
+                                      R(0x379, 0xDF)};
+
+// Events 22 to 28: nSelectIn low, nAck low, nAutoFd low, nAck high.
+const std::vector<Step> kTerminate = {W(0x37A, 0x0C), R(0x379, 0xBF), W(0x37A, 0x0E),
+                                      R(0x379, 0xDF), W(0x37A, 0x0C), R(0x379, 0xDF)};
+
+// The Device ID's reply begins 00 66 (102 bytes: 100 of ID, 2 of length)
+// and "M": nibbles 0, 0, 6, 6, D, 4 on nFault, Select, PError and Busy
+// (Status 87, 87, B7, B7, 2F, A7).
+TEST_F(RegisterRules, PrintersAnswerTheHostsHandshakes) {
+    struct PrinterFact {
+        Device device;
+        const wchar_t* faults;
+        const char* fact;
+        std::vector<Step> steps;
+    };
+    const PrinterFact facts[] = {
+        {Device::Printer, L"none", "prints a byte", kPrintByte + kPrintByte},
+        {Device::OldPrinter, L"none", "prints a byte", kPrintByte + kPrintByte},
+        {Device::OldPrinter,
+         L"none",
+         "ignores negotiation",
+         {W(0x378, 0x04), W(0x37A, 0x06), R(0x379, 0xDF), R(0x379, 0xDF), W(0x37A, 0x0C)}},
+        {Device::Printer, L"none", "nibble-mode Device ID",
+         Negotiate(0x04, 0xD7) + Nibble(0x87) + Nibble(0x87) + Nibble(0xB7) + Nibble(0xB7) +
+             Nibble(0x2F) + Nibble(0xA7) + kTerminate + kPrintByte},
+        {Device::Printer, L"none", "byte-mode Device ID",
+         Negotiate(0x05, 0xD7) + std::vector<Step>{W(0x37A, 0x24)} + ReverseByte(0x00) +
+             ReverseByte(0x66) + ReverseByte(0x4D) + kTerminate},
+        {Device::Printer, L"none", "nibble mode, nothing to send",
+         Negotiate(0x00, 0xFF) + kTerminate},
+        {Device::Printer, L"none", "refuses ECP mode (Select low)",
+         Negotiate(0x10, 0xEF) + std::vector<Step>{W(0x37A, 0x06), R(0x379, 0xEF)} + kTerminate},
+        {Device::Printer,
+         L"none",
+         "nInit low resets it",
+         {W(0x378, 0x04), W(0x37A, 0x06), R(0x379, 0xBF), W(0x37A, 0x08), R(0x379, 0xDF)}},
+        {Device::Printer,
+         L"delay 2",
+         "answers after 2 more Status reads",
+         {W(0x378, 0x04), W(0x37A, 0x06), R(0x379, 0xDF), R(0x379, 0xDF), R(0x379, 0xBF)}},
+        {Device::Printer, L"stop 1", "stops after the first byte",
+         Negotiate(0x04, 0xD7) + Nibble(0x87) + Nibble(0x87) +
+             std::vector<Step>{W(0x37A, 0x06), R(0x379, 0xD7), R(0x379, 0xD7)}},
+        {Device::Printer, L"reversed-length", "length least significant first",
+         Negotiate(0x05, 0xD7) + std::vector<Step>{W(0x37A, 0x24)} + ReverseByte(0x66) +
+             ReverseByte(0x00) + ReverseByte(0x4D)},
+    };
+    for (const PrinterFact& f : facts) {
+        portsim::SimSettings settings;
+        settings.device = f.device;
+        settings.printerFaults = *portsim::ParsePrinterFaults(f.faults);
+        m_client->Reset(settings);
+        ExpectSteps(*m_library, f.fact, f.steps);
+    }
+}
+
+// A 300-byte Device ID: 302 bytes (012E) in byte mode, then no more data.
+TEST_F(RegisterRules, ALongDeviceIdComesWhole) {
+    portsim::SimSettings settings;
+    settings.device = Device::Printer;
+    settings.deviceId = std::string(299, 'x') + ';';
+    m_client->Reset(settings);
+    ExpectSteps(*m_library, "negotiation",
+                Negotiate(0x05, 0xD7) + std::vector<Step>{W(0x37A, 0x24)});
+    std::string reply;
+    for (int n = 0; n < 302; ++n) {
+        m_library->Out(0x37A, 0x26);
+        ASSERT_EQ(m_library->In(0x379) & 0x40, 0) << "no answer to byte " << n;
+        reply += static_cast<char>(m_library->In(0x378));
+        m_library->Out(0x37A, 0x24);
+        EXPECT_EQ(m_library->In(0x379), n < 301 ? 0xD7 : 0xFF) << "after byte " << n;
+        m_library->Out(0x37A, 0x25);
+        m_library->Out(0x37A, 0x24);
+    }
+    EXPECT_EQ(reply, std::string("\x01\x2E") + std::string(299, 'x') + ";");
 }
 
 // The read-back check of the program's mode switch succeeds on the ECR model
