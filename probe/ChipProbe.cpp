@@ -82,8 +82,7 @@ public:
           m_eppData(static_cast<uint16_t>(target.base + 4)), m_fifo(target.ext),
           m_cnfgB(static_cast<uint16_t>(target.ext + 1)),
           m_ecr(static_cast<uint16_t>(target.ext + 2)), m_foundData(io.In(m_data)),
-          m_foundControl(io.In(m_control)),
-          m_foundEcr(target.onlyBaseInReach ? 0xFF : io.In(m_ecr)) {}
+          m_foundControl(io.In(m_control)) {}
 
     ProbeOutcome Run(const std::function<bool()>& stop) {
         m_say(m_target.name + ": base " + Address(m_target.base) + ", extended " +
@@ -132,31 +131,32 @@ private:
             return;
         }
         const std::string at = Address(m_ecr);
+        m_foundEcr = m_io.In(m_ecr);
         if (MirrorsControl()) {
             m_say("ECR: no, " + at +
-                  " mirrors the Control register (a card that decodes 10 "
-                  "address bits)");
+                  " mirrors the Control register (a card that decodes 10 address bits)");
             return;
         }
-        const uint8_t found = m_io.In(m_ecr);
-        if ((found & (kFifoEmptyBit | kFifoFullBit)) != kFifoEmptyBit) {
-            m_say("ECR: no, " + at + " reads " + Hex(found) +
+        if ((m_foundEcr & (kFifoEmptyBit | kFifoFullBit)) != kFifoEmptyBit) {
+            m_say("ECR: no, " + at + " reads " + Hex(m_foundEcr) +
                   ", not an ECR's empty FIFO (bit 0 set, bit 1 clear)");
             return;
         }
         m_wroteEcr = true;
         m_io.Out(m_ecr, EcrByte(kModePs2));
         const uint8_t back = m_io.In(m_ecr);
-        m_hasEcr = back == (EcrByte(kModePs2) | kFifoEmptyBit);
-        m_say(std::string("ECR: ") + (m_hasEcr ? "yes" : "no") + ", at " + at + " (FIFO empty; " +
-              Hex(EcrByte(kModePs2)) + " written reads back " + Hex(back) + ")");
+        const uint8_t expected = EcrByte(kModePs2) | kFifoEmptyBit;
+        m_hasEcr = back == expected;
+        const std::string written = Hex(EcrByte(kModePs2)) + " written reads back " + Hex(back);
+        m_say(m_hasEcr ? "ECR: yes, at " + at + " (FIFO empty; " + written + ")"
+                       : "ECR: no, at " + at + " " + written + ", not " + Hex(expected));
     }
 
     // On a card that decodes 10 address bits the ECR's address is Control's:
     // it reads as Control does, also after Control changes.
     bool MirrorsControl() {
         const uint8_t control = m_io.In(m_control);
-        if (m_io.In(m_ecr) != control)
+        if (m_foundEcr != control)
             return false;
         m_io.Out(m_control, control ^ kIrqEnableBit);
         const bool follows = m_io.In(m_ecr) == m_io.In(m_control);
@@ -303,7 +303,8 @@ private:
     IoPorts& m_io;
     const SayLine& m_say;
     const uint16_t m_data, m_status, m_control, m_eppData, m_fifo, m_cnfgB, m_ecr;
-    const uint8_t m_foundData, m_foundControl, m_foundEcr;
+    const uint8_t m_foundData, m_foundControl;
+    uint8_t m_foundEcr = 0; // read when the ECR's step begins
     bool m_wroteEcr = false;
     bool m_hasEcr = false;
 };

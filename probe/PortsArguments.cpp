@@ -56,7 +56,7 @@ std::string PortsUsage(const std::string& synopsis, const std::string& listing,
            port.options +
            "  EXT        the extended registers' address (default BASE + 400)\n"
            "Exit status: 0 listed, or probed and a port answered; 1 nothing answers at\n"
-           "BASE; 2 bad command line or " +
+           "BASE, or interrupted; 2 bad command line or " +
            port.failure + ".\n";
 }
 
