@@ -59,6 +59,7 @@ TEST(WithFullLibrary, BindsBothEntryPointsSilently) {
     EXPECT_TRUE(boxes.empty());
     EXPECT_NE(port.lib, nullptr);
     EXPECT_TRUE(IsPortIoBound());
+    EXPECT_TRUE(LibraryIsLoaded());
     ReleasePortIo(port);
     EXPECT_EQ(port.lib, nullptr);
     EXPECT_FALSE(IsPortIoBound());
