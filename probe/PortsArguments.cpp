@@ -6,11 +6,9 @@ PortsArguments ParsePortsArguments(const std::vector<std::wstring>& args, bool t
         result.problem = problem;
         return result;
     };
-    for (const std::wstring& arg : args) {
-        if (arg == L"--help" || arg == L"-h" || arg == L"/?") {
-            result.help = true;
-            return result;
-        }
+    if (AsksForHelp(args)) {
+        result.help = true;
+        return result;
     }
     std::vector<std::wstring> addresses;
     for (size_t i = 0; i < args.size(); ++i) {
