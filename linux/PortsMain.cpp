@@ -51,6 +51,5 @@ int main(int argc, char** argv) {
         return kBadCommandLine;
     BoundIoPorts io;
     return ProbePorts(
-        {port.Target(ExtendedAddress(arguments, port.Base()))}, io, [&stop] { return stop.load(); },
-        Say);
+        {port.Target(arguments.ext)}, io, [&stop] { return stop.load(); }, Say);
 }

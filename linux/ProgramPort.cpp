@@ -2,7 +2,9 @@
 
 #include <cstdio>
 
+#include "devport/core/DeviceDiagnosis.h"
 #include "devport/native/KernelPorts.h"
+#include "probe/PortsArguments.h"
 
 ProgramPort::ProgramPort(const std::string& program)
     : m_program(program), m_port(m_system, [this](const std::string& line) {
@@ -18,15 +20,18 @@ bool ProgramPort::Open(const std::string& device, uint32_t base) {
 }
 
 ProbeTarget ProbeTargetOf(const devport::NativePort& port, devport::PpdevSystem& system,
-                          uint16_t ext) {
+                          uint32_t ext) {
     ProbeTarget target;
     const std::string folder = port.KernelFolder();
     target.name = folder.empty() ? "Port" : folder.substr(folder.rfind('/') + 1);
     target.base = static_cast<uint16_t>(port.Base());
-    target.ext = ext;
     if (!folder.empty()) {
         target.onlyBaseInReach = true;
         target.kernelModes = devport::ModeNames(system.ReadText(folder + "/modes"));
+        const auto kernel = devport::PortAddressesOf(system.ReadText(folder + "/base-addr"));
+        if (ext == 0 && kernel)
+            ext = kernel->extended;
     }
+    target.ext = ExtendedAddress(ext, port.Base());
     return target;
 }

@@ -10,11 +10,13 @@
 #include "devport/native/NativeSystem.h"
 #include "probe/ChipProbe.h"
 
-// The probe's view of an open port: through ppdev it is named as the kernel
-// names it and only Data, Status and Control are in reach, so the modes the
-// kernel found (its modes file, read through `system`) stand for the rest.
+// The probe's view of an open port, its extended registers at `ext` (0: the
+// kernel's extended address through ppdev, else BASE + 400). Through ppdev
+// it is named as the kernel names it and only Data, Status and Control are
+// in reach, so the modes the kernel found (its files read through `system`)
+// stand for the rest.
 ProbeTarget ProbeTargetOf(const devport::NativePort& port, devport::PpdevSystem& system,
-                          uint16_t ext);
+                          uint32_t ext);
 
 class ProgramPort {
 public:
@@ -25,8 +27,8 @@ public:
     // was touched, and returns false.
     bool Open(const std::string& device, uint32_t base);
     uint32_t Base() const { return m_port.Base(); }
-    // The open port for the probe, its extended registers at `ext`.
-    ProbeTarget Target(uint16_t ext) { return ProbeTargetOf(m_port, m_system, ext); }
+    // The open port for the probe, as ProbeTargetOf.
+    ProbeTarget Target(uint32_t ext) { return ProbeTargetOf(m_port, m_system, ext); }
 
 private:
     std::string m_program;

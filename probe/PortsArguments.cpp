@@ -58,6 +58,6 @@ std::string PortsUsage(const std::string& synopsis, const std::string& listing,
            port.failure + ".\n";
 }
 
-uint16_t ExtendedAddress(const PortsArguments& arguments, uint32_t base) {
-    return static_cast<uint16_t>(arguments.ext != 0 ? arguments.ext : base + 0x400);
+uint16_t ExtendedAddress(uint32_t ext, uint32_t base) {
+    return static_cast<uint16_t>(ext != 0 ? ext : base + 0x400);
 }

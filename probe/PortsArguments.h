@@ -26,6 +26,6 @@ PortsArguments ParsePortsArguments(const std::vector<std::wstring>& args, bool t
 std::string PortsUsage(const std::string& synopsis, const std::string& listing,
                        const PortUsage& port);
 
-// The extended registers' address for the arguments: EXT, else BASE + 400,
+// The extended registers' address: EXT when given (not 0), else BASE + 400,
 // as the window's default.
-uint16_t ExtendedAddress(const PortsArguments& arguments, uint32_t base);
+uint16_t ExtendedAddress(uint32_t ext, uint32_t base);

@@ -51,7 +51,7 @@ int Main(const std::vector<std::wstring>& args) {
         ProbeTarget target;
         target.name = "Port";
         target.base = static_cast<uint16_t>(arguments.base);
-        target.ext = ExtendedAddress(arguments, arguments.base);
+        target.ext = ExtendedAddress(arguments.ext, arguments.base);
         return Probe({target});
     }
     WindowsPortDevices devices;

@@ -74,13 +74,14 @@ std::string Probe(const ProbeTarget& target) {
 TEST(NativePort, ProbesThroughPpdevWithTheKernelsModes) {
     FakePpdev device;
     device.texts["/proc/sys/dev/parport/parport0/modes"] = "PCSPP,TRISTATE,COMPAT,ECP\n";
+    device.texts["/proc/sys/dev/parport/parport0/base-addr"] = "888\t1920\n"; // 378, 780
     std::string told;
     devport::NativePort port(device, [&told](const std::string& line) { told += line; });
     std::string why;
     ASSERT_TRUE(port.Open("/dev/parport0", 0, why)) << why;
-    EXPECT_EQ(Probe(ProbeTargetOf(port, device, 0x778)),
+    EXPECT_EQ(Probe(ProbeTargetOf(port, device, 0)),
               std::string(kProbeWarning) +
-                  "\nparport0: base 378, extended 778\n"
+                  "\nparport0: base 378, extended 780\n"
                   "SPP: yes, the Data register keeps what is written (AA and 55 read back)\n"
                   "ECR: yes, as the kernel found them (its modes: SPP, PS/2, PPF, ECP)\n"
                   "PS/2: no, with the direction bit set the data lines still drive (wrote 55, "
@@ -108,7 +109,7 @@ TEST(NativePort, ProbesThroughThePortDevice) {
     devport::NativePort port(system, [](const std::string&) {});
     std::string why;
     ASSERT_TRUE(port.Open(path, 0x378, why)) << why;
-    EXPECT_EQ(Probe(ProbeTargetOf(port, system, 0x778)),
+    EXPECT_EQ(Probe(ProbeTargetOf(port, system, 0)),
               std::string(kProbeWarning) +
                   "\nPort: base 378, extended 778\n"
                   "SPP: yes, the Data register keeps what is written (AA and 55 read back)\n"
