@@ -15,9 +15,9 @@ struct ProbeTarget {
     std::string name; // "LPT1", "parport0", "Port" for an address given alone
     uint16_t base = 0;
     uint16_t ext = 0;
-    // When only Data, Status and Control are in reach (ppdev): the modes the
-    // kernel found, by the window's names, said for the ECR, PPF, ECP and EPP
-    // instead of trying them. Empty when every register is in reach.
+    // Only Data, Status and Control in reach (ppdev): the modes the kernel
+    // found, by the window's names, are said for the ECR, PPF, ECP and EPP
+    // instead of trying them.
     std::vector<std::string> kernelModes;
     bool onlyBaseInReach = false;
 };
