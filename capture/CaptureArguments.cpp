@@ -95,9 +95,7 @@ CaptureArguments ParseCaptureArguments(const std::vector<std::wstring>& args, bo
         result.problem = problem;
         return result;
     };
-    if (std::any_of(args.begin(), args.end(), [](const std::wstring& arg) {
-            return arg == L"--help" || arg == L"-h" || arg == L"/?";
-        })) {
+    if (AsksForHelp(args)) {
         result.help = true;
         return result;
     }

@@ -27,6 +27,13 @@ std::optional<uint32_t> ParsePortBase(const std::wstring& text, std::string* pro
     return base;
 }
 
+bool AsksForHelp(const std::vector<std::wstring>& args) {
+    for (const std::wstring& arg : args)
+        if (arg == L"--help" || arg == L"-h" || arg == L"/?")
+            return true;
+    return false;
+}
+
 std::string TakeBaseArgument(const std::wstring& arg, uint32_t& base, bool& haveBase) {
     if (arg.size() > 1 && arg[0] == L'-' && arg[1] == L'-')
         return "unknown option '" + AsciiText(arg) + "'";

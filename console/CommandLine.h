@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 // How a program's usage text speaks of the port it opens: the Windows
 // programs take BASE and bind the port library, the Linux ones open a device.
@@ -22,6 +23,9 @@ std::string AsciiText(const std::wstring& text);
 // A base address from 1 to FFFF read as the window reads its address fields,
 // or nothing. *problem then says so, quoting the text.
 std::optional<uint32_t> ParsePortBase(const std::wstring& text, std::string* problem);
+
+// Whether any argument asks for the usage: --help, -h or /?.
+bool AsksForHelp(const std::vector<std::wstring>& args);
 
 // An argument that is no option's value: the base address, once. Sets
 // `base` and `haveBase` and returns "", or says what is wrong: an unknown

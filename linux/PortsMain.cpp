@@ -1,44 +1,55 @@
 // kelvarin-ports: the parallel ports the kernel knows, as Kelvarin's fields
-// take their addresses, and whether this user may open their devices.
+// take their addresses, and whether this user may open their devices; with
+// --probe, what the chip of one port answers to, through ppdev or /dev/port.
 #include <cstdio>
 #include <string>
 
+#include "console/NativeCommandLine.h"
+#include "console/SignalStop.h"
 #include "devport/native/KernelPorts.h"
+#include "linux/ProgramPort.h"
+#include "port/IoPorts.h"
+#include "probe/PortsArguments.h"
 
 namespace {
 
 std::string Usage(const std::string& program) {
-    return "usage: " + program +
-           " [--root DIR]\n"
-           "Lists the parallel ports the kernel knows, one line each: name, base and\n"
-           "extended address in hexadecimal as typed into Kelvarin's address fields,\n"
-           "modes, IRQ and DMA when set, the ppdev device and whether you may open it.\n"
-           "  --root     reads DIR/proc, DIR/sys, DIR/dev and DIR/etc instead\n"
-           "Exit status: 0, or 2 for a bad command line.\n";
+    return PortsUsage(program + " [--root DIR]\n       " + program +
+                          " --probe [--device PATH] [BASE [EXT]]\n",
+                      "Lists the parallel ports the kernel knows, one line each: name, base and\n"
+                      "extended address in hexadecimal as typed into Kelvarin's address fields,\n"
+                      "modes, IRQ and DMA when set, the ppdev device and whether you may open it.\n"
+                      "  --root     reads DIR/proc, DIR/sys, DIR/dev and DIR/etc instead\n",
+                      kDevicePortUsage);
+}
+
+void Say(const std::string& line) {
+    std::printf("%s\n", line.c_str());
+    std::fflush(stdout);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::string called = argc > 0 ? argv[0] : "";
-    const std::string program = called.substr(called.rfind('/') + 1);
-    std::string root;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--help" || arg == "-h") {
-            std::fputs(Usage(program).c_str(), stdout);
-            return 0;
-        }
-        if (arg == "--root" && i + 1 < argc) {
-            root = argv[++i];
-            continue;
-        }
-        const std::string problem =
-            arg == "--root" ? "--root needs a folder" : "unknown argument '" + arg + "'";
-        std::fprintf(stderr, "%s: %s\n%s", program.c_str(), problem.c_str(),
-                     Usage(program).c_str());
-        return 2;
+    const NativeCommandLine line = ReadNativeCommandLine(argc, argv);
+    const PortsArguments arguments = ParsePortsArguments(line.args, true);
+    std::string problem = line.problem.empty() ? arguments.problem : line.problem;
+    if (problem.empty() && !line.device.empty() && !arguments.probe)
+        problem = "--device goes with --probe";
+    if (const std::optional<int> status =
+            AnswerCommandLine(line.program, Usage(line.program), arguments.help, problem))
+        return *status;
+    if (!arguments.probe) {
+        std::fputs(devport::ListPorts(arguments.root).c_str(), stdout);
+        return 0;
     }
-    std::fputs(devport::ListPorts(root).c_str(), stdout);
-    return 0;
+    // Ctrl+C stops the probe before its next step; it puts the registers
+    // back and the port is released on the way out.
+    const std::atomic<bool>& stop = StopOnSignals();
+    ProgramPort port(line.program);
+    if (!port.Open(line.device, arguments.base))
+        return kBadCommandLine;
+    BoundIoPorts io;
+    return ProbePorts(
+        {port.Target(arguments.ext)}, io, [&stop] { return stop.load(); }, Say);
 }

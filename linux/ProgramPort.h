@@ -8,6 +8,15 @@
 
 #include "devport/native/NativePort.h"
 #include "devport/native/NativeSystem.h"
+#include "probe/ChipProbe.h"
+
+// The probe's view of an open port, its extended registers at `ext` (0: the
+// kernel's extended address through ppdev, else BASE + 400). Through ppdev
+// it is named as the kernel names it and only Data, Status and Control are
+// in reach, so the modes the kernel found (its files read through `system`)
+// stand for the rest.
+ProbeTarget ProbeTargetOf(const devport::NativePort& port, devport::PpdevSystem& system,
+                          uint32_t ext);
 
 class ProgramPort {
 public:
@@ -18,6 +27,8 @@ public:
     // was touched, and returns false.
     bool Open(const std::string& device, uint32_t base);
     uint32_t Base() const { return m_port.Base(); }
+    // The open port for the probe, as ProbeTargetOf.
+    ProbeTarget Target(uint32_t ext) { return ProbeTargetOf(m_port, m_system, ext); }
 
 private:
     std::string m_program;

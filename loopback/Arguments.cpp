@@ -24,11 +24,9 @@ Arguments ParseArguments(const std::vector<std::wstring>& args, bool baseRequire
         result.problem = problem;
         return result;
     };
-    for (const std::wstring& arg : args) {
-        if (arg == L"--help" || arg == L"-h" || arg == L"/?") {
-            result.help = true;
-            return result;
-        }
+    if (AsksForHelp(args)) {
+        result.help = true;
+        return result;
     }
     bool haveBase = false;
     for (size_t i = 0; i < args.size(); ++i) {

@@ -1,5 +1,6 @@
 #include "port/RegisterPort.h"
 
+#include "port/IoPorts.h"
 #include "port/PortIo.h"
 
 uint16_t BoundPort::Number(PinRegister reg) const {
@@ -21,4 +22,12 @@ uint8_t BoundPort::Read(PinRegister reg) {
 
 void BoundPort::Write(PinRegister reg, uint8_t value) {
     WritePort(Number(reg), value);
+}
+
+uint8_t BoundIoPorts::In(uint16_t port) {
+    return ReadPort(port);
+}
+
+void BoundIoPorts::Out(uint16_t port, uint8_t value) {
+    WritePort(port, value);
 }

@@ -82,6 +82,7 @@ bool PpdevPort::Open(const std::string& path, std::string& why) {
 
     m_descriptor = descriptor;
     m_base = *base;
+    m_folder = folder;
     m_reverse = false; // the driver starts every claim with the data lines driven
     m_said = false;
     return true;

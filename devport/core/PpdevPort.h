@@ -38,6 +38,9 @@ public:
 
     // The port's base address, as the kernel lists it; valid once open.
     uint16_t Base() const { return m_base; }
+    // The kernel's folder of the port (/proc/sys/dev/parport/parportN); valid
+    // once open.
+    const std::string& KernelFolder() const { return m_folder; }
 
     uint8_t Read(uint16_t port);
     void Write(uint16_t port, uint8_t value);
@@ -57,6 +60,7 @@ private:
     bool m_reverse = false; // data lines are inputs
     bool m_said = false;
     std::string m_name;
+    std::string m_folder;
 };
 
 } // namespace devport

@@ -44,13 +44,8 @@ std::vector<std::string> PortNames(const std::string& folder) {
 
 std::string Modes(const std::string& text) {
     std::string modes;
-    size_t start = 0;
-    while (start < text.size()) {
-        const size_t end = std::min(text.find_first_of(",\n", start), text.size());
-        if (end > start)
-            modes += (modes.empty() ? "" : ", ") + ModeName(text.substr(start, end - start));
-        start = end + 1;
-    }
+    for (const std::string& mode : ModeNames(text))
+        modes += (modes.empty() ? "" : ", ") + mode;
     return modes;
 }
 
@@ -107,6 +102,18 @@ std::string ModeName(std::string_view kernelMode) {
     if (kernelMode == "COMPAT")
         return "PPF";
     return std::string(kernelMode);
+}
+
+std::vector<std::string> ModeNames(std::string_view modesText) {
+    std::vector<std::string> modes;
+    size_t start = 0;
+    while (start < modesText.size()) {
+        const size_t end = std::min(modesText.find_first_of(",\n", start), modesText.size());
+        if (end > start)
+            modes.push_back(ModeName(modesText.substr(start, end - start)));
+        start = end + 1;
+    }
+    return modes;
 }
 
 std::string ListPorts(const std::string& root) {

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace devport {
 
@@ -16,5 +17,8 @@ std::string ListPorts(const std::string& root);
 // The window's name for a mode in .../parportN/modes (PCSPP is SPP,
 // TRISTATE is PS/2, COMPAT is PPF); other names as they are.
 std::string ModeName(std::string_view kernelMode);
+
+// The modes of a .../parportN/modes text by the window's names.
+std::vector<std::string> ModeNames(std::string_view modesText);
 
 } // namespace devport

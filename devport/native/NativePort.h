@@ -35,6 +35,9 @@ public:
 
     // The base address of the open port.
     uint32_t Base() const { return m_base; }
+    // The kernel's folder of a port open through ppdev, where the ECR and
+    // the EPP registers are out of reach; empty for /dev/port.
+    std::string KernelFolder() const { return m_usingPpdev ? m_ppdev.KernelFolder() : ""; }
 
 private:
     std::string DefaultDevice();

@@ -15,7 +15,7 @@
 #include "KelvarinTest.h"
 #include "Polling.h"
 #include "core/WaveText.h"
-#include "port/PortLibraryFile.h"
+#include "tests/support/LoadedPortLibrary.h"
 #include "ui/resource.h"
 
 namespace e2e {
@@ -157,7 +157,7 @@ TEST(CaptureRecording, APrintersBytesDecodeBackWithSigrok) {
 }
 
 TEST(CaptureRuns, TriggersWavesAndRefusals) {
-    const std::string library = kPortLibraryFileA;
+    const std::string library = kLoadedPortLibraryA;
     struct Run {
         const char* what;
         const wchar_t* waves;

@@ -10,7 +10,7 @@
 #include "Polling.h"
 #include "Printable.h"
 #include "ui/resource.h"
-#include "port/PortLibraryFile.h"
+#include "tests/support/LoadedPortLibrary.h"
 
 namespace e2e {
 namespace {
@@ -59,7 +59,7 @@ TEST_P(ClosingTheWindow, EndsTheProgramAndReleasesTheLibrary) {
     ASSERT_NO_FATAL_FAILURE(StartProgram());
     ASSERT_TRUE(m_app.PickMode(L"SPP"));
     Set(L"SPP");
-    EXPECT_TRUE(m_app.HasModule(kPortLibraryFile));
+    EXPECT_TRUE(m_app.HasModule(kLoadedPortLibrary));
 
     ASSERT_TRUE(Close(m_app.Window(), GetParam()));
     ASSERT_TRUE(m_app.Process().WaitForExit(kStepTimeoutMs)) << "the program did not end";

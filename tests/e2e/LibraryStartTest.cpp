@@ -15,6 +15,7 @@
 #include "Connector.h"
 #include "ui/resource.h"
 #include "port/PortLibraryFile.h"
+#include "tests/support/LoadedPortLibrary.h"
 
 namespace e2e {
 namespace {
@@ -126,7 +127,7 @@ protected:
         ASSERT_TRUE(m_app.WaitsForInput());
         ExpectNoMessageBox();
         ExpectUntouchedWindow();
-        EXPECT_FALSE(m_app.HasModule(kPortLibraryFile));
+        EXPECT_FALSE(m_app.HasModule(kLoadedPortLibrary));
         Screenshot("opened");
 
         ExpectNoIconInTheCaption();
@@ -171,7 +172,7 @@ TEST_F(WithoutPortLibrary, Inp32OnlyLibraryIsReleasedSilentlyAndNeverRead) {
     ASSERT_TRUE(m_app.WaitForMainWindow());
     ASSERT_TRUE(m_app.WaitsForInput());
     ExpectNoMessageBox();
-    EXPECT_FALSE(m_app.HasModule(kPortLibraryFile)) << "the half library was not released";
+    EXPECT_FALSE(m_app.HasModule(kLoadedPortLibrary)) << "the half library was not released";
     ExpectUntouchedWindow();
 
     ExpectNoIconInTheCaption();
@@ -233,7 +234,7 @@ TEST_F(LibraryInTheSystemFolder, LibraryBesideTheProgramOrInTheSystemFolderIsBou
         ASSERT_TRUE(m_app.WaitForMainWindow());
         ASSERT_TRUE(m_app.WaitsForInput());
         ExpectNoMessageBox();
-        EXPECT_TRUE(m_app.HasModule(kPortLibraryFile));
+        EXPECT_TRUE(m_app.HasModule(kLoadedPortLibrary));
         const auto record = m_bench.Record(m_app.Pid());
         ASSERT_TRUE(record.has_value()) << "the library never attached";
         EXPECT_TRUE(record->HoldsLibrary());

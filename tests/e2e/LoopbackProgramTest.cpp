@@ -8,7 +8,7 @@
 #include "BenchPort.h"
 #include "ChildProcess.h"
 #include "core/FaultText.h"
-#include "port/PortLibraryFile.h"
+#include "tests/support/LoadedPortLibrary.h"
 
 namespace e2e {
 namespace {
@@ -62,7 +62,7 @@ void ExpectPortLeftAsFound(const std::vector<portsim::LogEntry>& log, const char
 }
 
 TEST(LoopbackProgram, EveryPlugFaultAndRefusal) {
-    const std::string library = kPortLibraryFileA;
+    const std::string library = kLoadedPortLibraryA;
     const ProgramRun runs[] = {
         {"data-status plug", Device::Loopback, L"none", L"", L"KelvarinLoopback.exe", L"378", 0,
          kDataStatusOk, true},

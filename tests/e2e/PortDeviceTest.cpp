@@ -7,7 +7,7 @@
 #include "Polling.h"
 #include "ScratchFile.h"
 #include "ui/resource.h"
-#include "port/PortLibraryFile.h"
+#include "tests/support/LoadedPortLibrary.h"
 
 namespace e2e {
 namespace {
@@ -30,7 +30,7 @@ TEST_F(OnThePortDevice, CommandsReachTheDeviceAtThePortsOffsets) {
     ASSERT_TRUE(m_app.WaitForMainWindow());
     ASSERT_TRUE(m_app.WaitsForInput());
     ExpectNoMessageBox();
-    EXPECT_TRUE(m_app.HasModule(kPortLibraryFile));
+    EXPECT_TRUE(m_app.HasModule(kLoadedPortLibrary));
     EXPECT_EQ(device.Read(), ports) << "the start touched a port";
 
     // SPP clears the ECR's mode bits; Data and Control are written back as

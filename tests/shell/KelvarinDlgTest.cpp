@@ -13,6 +13,7 @@
 #include "panel/RegisterFields.h"
 #include "ui/KelvarinDlg.h"
 #include "port/PortLibraryFile.h"
+#include "tests/support/LoadedPortLibrary.h"
 
 namespace {
 
@@ -122,7 +123,7 @@ TEST_F(MainDialog, ReleasesThePortLibraryWhenItCloses) {
     for (const CloseCase& c : cases) {
         bool boundWhileOpen = false;
         DialogProbe dialog([&](DialogProbe& d) {
-            boundWhileOpen = IsPortIoBound() && ::GetModuleHandleW(kPortLibraryFile) != nullptr &&
+            boundWhileOpen = IsPortIoBound() && ::GetModuleHandleW(kLoadedPortLibrary) != nullptr &&
                              d.m_port.lib != nullptr;
             ::PostMessageW(d.m_hWnd, c.message, c.wParam, 0);
         });
@@ -131,7 +132,7 @@ TEST_F(MainDialog, ReleasesThePortLibraryWhenItCloses) {
         EXPECT_TRUE(boundWhileOpen);
         EXPECT_FALSE(IsPortIoBound());
         EXPECT_EQ(dialog.m_port.lib, nullptr);
-        EXPECT_EQ(::GetModuleHandleW(kPortLibraryFile), nullptr) << "the library is still loaded";
+        EXPECT_EQ(::GetModuleHandleW(kLoadedPortLibrary), nullptr) << "the library is still loaded";
     }
 }
 

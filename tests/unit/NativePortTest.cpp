@@ -1,12 +1,20 @@
 // The native programs' port over the fake ppdev driver: claimed from opening
 // to closing, the bound entry points going to its requests, the loopback test
-// putting the registers back, and every refusal touching no register.
+// and the chip probe putting the registers back, and every refusal touching no
+// register; the probe through a file standing in for /dev/port.
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
 
 #include <functional>
 
 #include "devport/native/NativePort.h"
+#include "devport/native/NativeSystem.h"
+#include "linux/ProgramPort.h"
 #include "loopback/LoopbackProgram.h"
+#include "port/IoPorts.h"
 #include "port/PortIo.h"
 #include "support/FakePpdev.h"
 
@@ -49,6 +57,79 @@ TEST(NativePort, LoopbackTestPutsDataAndControlBack) {
     EXPECT_EQ(Calls(calls.end() - 4, calls.end()),
               (Calls{"PPWDATA A5", "PPWCONTROL 0C", "PPRELEASE", "close"}));
     EXPECT_EQ(p.device.held, 0);
+}
+
+std::string Probe(const ProbeTarget& target) {
+    BoundIoPorts io;
+    std::string lines;
+    EXPECT_EQ(ProbePorts(
+                  {target}, io, [] { return false; },
+                  [&lines](const std::string& line) { lines += line + "\n"; }),
+              0);
+    return lines;
+}
+
+// Through ppdev Data, Status and Control alone are in reach: SPP and PS/2 are
+// tried, the kernel's modes stand for the rest, and nothing beyond is asked.
+TEST(NativePort, ProbesThroughPpdevWithTheKernelsModes) {
+    FakePpdev device;
+    device.texts["/proc/sys/dev/parport/parport0/modes"] = "PCSPP,TRISTATE,COMPAT,ECP\n";
+    device.texts["/proc/sys/dev/parport/parport0/base-addr"] = "888\t1920\n"; // 378, 780
+    std::string told;
+    devport::NativePort port(device, [&told](const std::string& line) { told += line; });
+    std::string why;
+    ASSERT_TRUE(port.Open("/dev/parport0", 0, why)) << why;
+    EXPECT_EQ(Probe(ProbeTargetOf(port, device, 0)),
+              std::string(kProbeWarning) +
+                  "\nparport0: base 378, extended 780\n"
+                  "SPP: yes, the Data register keeps what is written (AA and 55 read back)\n"
+                  "ECR: yes, as the kernel found them (its modes: SPP, PS/2, PPF, ECP)\n"
+                  "PS/2: no, with the direction bit set the data lines still drive (wrote 55, "
+                  "read 55)\n"
+                  "PPF: yes, as the kernel found them (its modes: SPP, PS/2, PPF, ECP)\n"
+                  "ECP: yes, as the kernel found them (its modes: SPP, PS/2, PPF, ECP)\n"
+                  "EPP: no, as the kernel found them (its modes: SPP, PS/2, PPF, ECP)\n"
+                  "Data and Control put back as found (A5, 0C)\n");
+    EXPECT_EQ(told, "");
+    EXPECT_EQ(device.data, 0xA5);
+    EXPECT_EQ(device.control, 0x0C);
+}
+
+// A file standing in for /dev/port keeps whatever is written, as no chip
+// does: its ECR byte fails the read-back and is put back with Data and
+// Control.
+TEST(NativePort, ProbesThroughThePortDevice) {
+    char path[] = "/tmp/kelvarin-port-XXXXXX";
+    const int file = mkstemp(path);
+    ASSERT_GE(file, 0);
+    ASSERT_EQ(ftruncate(file, 0x10000), 0);
+    const auto put = [file](off_t at, uint8_t value) { return pwrite(file, &value, 1, at); };
+    put(0x378, 0x5A), put(0x37A, 0x0C), put(0x77A, 0x15);
+    devport::NativeSystem system;
+    devport::NativePort port(system, [](const std::string&) {});
+    std::string why;
+    ASSERT_TRUE(port.Open(path, 0x378, why)) << why;
+    EXPECT_EQ(Probe(ProbeTargetOf(port, system, 0)),
+              std::string(kProbeWarning) +
+                  "\nPort: base 378, extended 778\n"
+                  "SPP: yes, the Data register keeps what is written (AA and 55 read back)\n"
+                  "ECR: no, at 77A 34 written reads back 34, not 35\n"
+                  "PS/2: no, with the direction bit set the data lines still drive (wrote 55, "
+                  "read 55)\n"
+                  "PPF: no, no ECR to switch to it\n"
+                  "ECP: no, no ECR to switch to it\n"
+                  "EPP: no, an EPP read with nothing to answer did not time out (Status bit 0 "
+                  "stays clear)\n"
+                  "Data, Control and ECR put back as found (5A, 0C, 15)\n");
+    port.Close();
+    uint8_t found[3] = {};
+    pread(file, &found[0], 1, 0x378), pread(file, &found[1], 1, 0x37A),
+        pread(file, &found[2], 1, 0x77A);
+    EXPECT_EQ(found[0], 0x5A);
+    EXPECT_EQ(found[1], 0x0C);
+    EXPECT_EQ(found[2], 0x15);
+    close(file);
+    unlink(path);
 }
 
 TEST(NativePort, RefusesInOneLineTouchingNoRegister) {

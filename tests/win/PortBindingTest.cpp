@@ -6,14 +6,14 @@
 
 #include "MessageBoxWatcher.h"
 #include "port/LoadPortIo.h"
-#include "port/PortLibraryFile.h"
+#include "tests/support/LoadedPortLibrary.h"
 
 namespace {
 
 using ProbeLastAccessProc = long(__stdcall*)(unsigned short*, unsigned short*);
 
 bool LibraryIsLoaded() {
-    return GetModuleHandleA(kPortLibraryFileA) != nullptr;
+    return GetModuleHandleA(kLoadedPortLibraryA) != nullptr;
 }
 
 // Loads the library while a watcher answers any message box.
@@ -59,6 +59,7 @@ TEST(WithFullLibrary, BindsBothEntryPointsSilently) {
     EXPECT_TRUE(boxes.empty());
     EXPECT_NE(port.lib, nullptr);
     EXPECT_TRUE(IsPortIoBound());
+    EXPECT_TRUE(LibraryIsLoaded());
     ReleasePortIo(port);
     EXPECT_EQ(port.lib, nullptr);
     EXPECT_FALSE(IsPortIoBound());
