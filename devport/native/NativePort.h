@@ -37,7 +37,12 @@ public:
     uint32_t Base() const { return m_base; }
 
 private:
+    // The device tried first when none is named; when this user cannot open
+    // it, /dev/port, with the error kept in m_passedOver.
     std::string DefaultDevice();
+    // Returns false, `why` led by the reason the default's ppdev device was
+    // passed over for /dev/port, when it was.
+    bool Refused(std::string& why);
     bool Bind(uint32_t base);
     // The entry points, going to the bound port.
     static short Inp32(short port);
@@ -49,6 +54,7 @@ private:
     bool m_usingPpdev = false;
     bool m_open = false;
     uint32_t m_base = 0;
+    int m_passedOver = 0; // the default ppdev device's open error, or 0
 };
 
 } // namespace devport

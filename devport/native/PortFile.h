@@ -19,9 +19,12 @@ public:
     PortFile(const PortFile&) = delete;
     PortFile& operator=(const PortFile&) = delete;
 
-    // Opens for reading and writing. On failure returns false, holds nothing
-    // and sets `why` to the device and the reason in words.
-    bool Open(const std::string& path, std::string& why);
+    // Opens for reading and writing and reads the byte of port `last`, the
+    // highest the program reaches: a device or file that ends before it
+    // (/dev/null, a short file) would give 0xFF for every read, so it is
+    // refused. On failure returns false, holds nothing and sets `why` to the
+    // device and the reason in words.
+    bool Open(const std::string& path, uint16_t last, std::string& why);
     void Close();
 
     // A read that fails gives 0xFF, what an undriven bus reads. The first

@@ -3,9 +3,12 @@
 // putting the registers back, and every refusal touching no register.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
 #include <functional>
 
 #include "devport/native/NativePort.h"
+#include "devport/native/NativeSystem.h"
 #include "loopback/LoopbackProgram.h"
 #include "port/PortIo.h"
 #include "support/FakePpdev.h"
@@ -52,6 +55,8 @@ TEST(NativePort, LoopbackTestPutsDataAndControlBack) {
 }
 
 TEST(NativePort, RefusesInOneLineTouchingNoRegister) {
+    const std::string notInLp = "permission denied: the device belongs to group lp and this user "
+                                "is not in it (sudo usermod -aG lp \"$USER\", then log in again)";
     const struct {
         std::function<void(FakePpdev&)> make;
         std::string device;
@@ -72,14 +77,33 @@ TEST(NativePort, RefusesInOneLineTouchingNoRegister) {
         {[](FakePpdev& d) { d.opened = -13; },
          "/dev/parport0",
          0,
-         "/dev/parport0: permission denied: the device belongs to group lp and this user is not "
-         "in it (sudo usermod -aG lp \"$USER\", then log in again)",
+         "/dev/parport0: " + notInLp,
          {"open"}},
-        {[](FakePpdev& d) { d.opened = -19; },
+        // A node made by hand, the module not loaded.
+        {[](FakePpdev& d) {
+             d.opened = -19, d.absent = {"/sys/class/ppdev", "/sys/module/ppdev"};
+         },
          "/dev/parport0",
          0,
-         "/dev/parport0: no such device (is the ppdev module loaded?)",
+         "/dev/parport0: no such device: the ppdev module is not loaded (sudo modprobe ppdev)",
          {"open"}},
+        {[](FakePpdev& d) {
+             d.absent = {"/dev/parport0", "/sys/class/ppdev", "/sys/module/ppdev",
+                         "/sys/module/parport_pc"};
+             d.texts.erase("/proc/sys/dev/parport/parport0/base-addr");
+         },
+         "/dev/parport0",
+         0,
+         "/dev/parport0: no such device: the module parport_pc, which finds the ports, is not "
+         "loaded (sudo modprobe -a parport_pc ppdev)",
+         {}},
+        {[](FakePpdev& d) { d.absent = {"/dev/parport0"}; },
+         "/dev/parport0",
+         0,
+         "/dev/parport0: no such device: ppdev is loaded but no device node was made for parport0 "
+         "(udev makes it; by hand: sudo mknod -m 660 /dev/parport0 c 99 0 && sudo chgrp lp "
+         "/dev/parport0)",
+         {}},
         {[](FakePpdev&) {},
          "/dev/parport0",
          0x278,
@@ -90,12 +114,24 @@ TEST(NativePort, RefusesInOneLineTouchingNoRegister) {
         {[](FakePpdev& d) { d.opened = -13, d.node.major = 1; },
          "",
          0,
-         "/dev/port reaches every port: give BASE, the port's base address (378, say)",
+         "/dev/parport0: " + notInLp +
+             "; then /dev/port reaches every port: give BASE, the "
+             "port's base address (378, say)",
          {"open"}},
         {[](FakePpdev& d) { d.opened = -13, d.node.major = 1; },
          "",
          0x378,
-         "/dev/port: permission denied",
+         "/dev/parport0: " + notInLp + "; then /dev/port: permission denied",
+         {"open", "open"}},
+        // Neither ppdev nor /dev/port there.
+        {[](FakePpdev& d) {
+             d.opened = -2, d.node.major = 1;
+             d.absent = {"/dev/parport0", "/sys/class/ppdev", "/sys/module/ppdev"};
+         },
+         "",
+         0x378,
+         "/dev/parport0: no such device: the ppdev module is not loaded (sudo modprobe ppdev); "
+         "then /dev/port: no such file",
          {"open", "open"}},
     };
     for (const auto& c : cases) {
@@ -107,6 +143,34 @@ TEST(NativePort, RefusesInOneLineTouchingNoRegister) {
         EXPECT_EQ(p.device.held, 0) << c.why;
         EXPECT_FALSE(IsPortIoBound()) << c.why;
     }
+}
+
+// Through the C library: a device or file that ends before the port's last
+// register would read FF everywhere, and is refused before any access.
+TEST(NativePort, RefusesADeviceThatEndsBeforeThePort) {
+    const std::string file = testing::TempDir() + "kelvarin-port-file";
+    const std::string ends = ": it ends before port 37A, so reads would give FF: give /dev/port, "
+                             "a ppdev device (/dev/parportN) or a 64 KiB file standing in for "
+                             "/dev/port";
+    const struct {
+        std::string device;
+        size_t size; // of the file
+        std::string why;
+    } cases[] = {
+        {"/dev/null", 0, "/dev/null" + ends},
+        {file, 0x37A, file + ends},
+        {file, 0x37B, ""}, // long enough
+    };
+    for (const auto& c : cases) {
+        std::ofstream(file, std::ios::binary) << std::string(c.size, '\0');
+        devport::NativeSystem system;
+        devport::NativePort port(system, [](const std::string&) {});
+        std::string why;
+        EXPECT_EQ(port.Open(c.device, 0x378, why), c.why.empty()) << c.device;
+        EXPECT_EQ(why, c.why);
+        EXPECT_EQ(IsPortIoBound(), c.why.empty());
+    }
+    std::remove(file.c_str());
 }
 
 } // namespace
