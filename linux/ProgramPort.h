@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "devport/native/NativePort.h"
@@ -18,6 +19,9 @@ public:
     // was touched, and returns false.
     bool Open(const std::string& device, uint32_t base);
     uint32_t Base() const { return m_port.Base(); }
+    // The open port's registers past the bound entry points, for one
+    // thread's run of accesses (see NativePort::Registers).
+    std::unique_ptr<RegisterPort> Registers() { return m_port.Registers(); }
 
 private:
     std::string m_program;

@@ -89,8 +89,26 @@ void PpdevPort::Close() {
 
 uint8_t PpdevPort::Read(uint16_t port) {
     const std::lock_guard<std::mutex> lock(m_lock);
+    return ReadRegister(static_cast<uint16_t>(port - m_base));
+}
+
+void PpdevPort::Write(uint16_t port, uint8_t value) {
+    const std::lock_guard<std::mutex> lock(m_lock);
+    WriteRegister(static_cast<uint16_t>(port - m_base), value);
+}
+
+uint8_t PpdevPort::Registers::Read(PinRegister reg) {
+    return m_port.ReadRegister(RegisterOffset(reg));
+}
+
+void PpdevPort::Registers::Write(PinRegister reg, uint8_t value) {
+    m_port.WriteRegister(RegisterOffset(reg), value);
+}
+
+uint8_t PpdevPort::ReadRegister(uint16_t offset) {
+    const auto port = static_cast<uint16_t>(m_base + offset);
     uint8_t value = 0;
-    switch (static_cast<uint16_t>(port - m_base)) {
+    switch (offset) {
     case 0:
         return Call(abi::kPpRData, &value, "reading", port) ? value : 0xFF;
     case 1:
@@ -105,9 +123,9 @@ uint8_t PpdevPort::Read(uint16_t port) {
     }
 }
 
-void PpdevPort::Write(uint16_t port, uint8_t value) {
-    const std::lock_guard<std::mutex> lock(m_lock);
-    switch (static_cast<uint16_t>(port - m_base)) {
+void PpdevPort::WriteRegister(uint16_t offset, uint8_t value) {
+    const auto port = static_cast<uint16_t>(m_base + offset);
+    switch (offset) {
     case 0:
         Call(abi::kPpWData, &value, "writing", port);
         break;
@@ -144,8 +162,12 @@ std::string PpdevPort::OutOfReach(uint16_t port) const {
 bool PpdevPort::Call(uint32_t request, void* argument, const char* access, uint16_t port) {
     const int result = m_system.Control(m_descriptor, request, argument);
     if (result < 0)
-        SayOnce(AccessFailure(access, port, m_name, LinuxError(result)));
+        CallFailed(result, access, port);
     return result >= 0;
+}
+
+void PpdevPort::CallFailed(int result, const char* access, uint16_t port) {
+    SayOnce(AccessFailure(access, port, m_name, LinuxError(result)));
 }
 
 void PpdevPort::SayOnce(const std::string& line) {

@@ -76,6 +76,12 @@ void NativePort::Out32(short port, short value) {
         g_bound->m_file.Write(at, byte);
 }
 
+std::unique_ptr<RegisterPort> NativePort::Registers() {
+    if (m_usingPpdev)
+        return std::make_unique<PpdevPort::Registers>(m_ppdev);
+    return std::make_unique<PortFile::Registers>(m_file, m_base);
+}
+
 void NativePort::Close() {
     if (!m_open)
         return;

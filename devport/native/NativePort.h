@@ -1,9 +1,11 @@
 // The port a native console program reaches: a ppdev device (/dev/parportN),
 // claimed from opening to closing, or the port device /dev/port. Bound to
-// g_pfnInp32 and g_pfnOut32 while open, so that BoundPort goes to it.
+// g_pfnInp32 and g_pfnOut32 while open, so that BoundPort goes to it; a
+// sampling loop reaches its registers more directly through Registers.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "devport/core/PpdevPort.h"
@@ -35,6 +37,13 @@ public:
 
     // The base address of the open port.
     uint32_t Base() const { return m_base; }
+
+    // The open port's registers for one thread's run of accesses, such as a
+    // capture's sampling loop, past the bound entry points: through ppdev
+    // with the port's lock held for the object's life (PpdevPort::Registers),
+    // or straight to the device's bytes. It must not outlive the port's
+    // opening, and while it lives the bound entry points are not used.
+    std::unique_ptr<RegisterPort> Registers();
 
 private:
     // The device tried first when none is named; when this user cannot open

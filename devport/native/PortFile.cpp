@@ -74,6 +74,14 @@ void PortFile::Write(uint16_t port, uint8_t value) {
         Failed("writing", port, put < 0 ? errno : 0);
 }
 
+uint8_t PortFile::Registers::Read(PinRegister reg) {
+    return m_file.Read(static_cast<uint16_t>(m_base + RegisterOffset(reg)));
+}
+
+void PortFile::Registers::Write(PinRegister reg, uint8_t value) {
+    m_file.Write(static_cast<uint16_t>(m_base + RegisterOffset(reg)), value);
+}
+
 void PortFile::Failed(const char* access, uint16_t port, int error) {
     if (m_said)
         return;

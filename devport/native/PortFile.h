@@ -7,6 +7,7 @@
 #include <string>
 
 #include "devport/core/PpdevSystem.h"
+#include "port/RegisterPort.h"
 
 namespace devport {
 
@@ -31,6 +32,18 @@ public:
     // failing access is said once.
     uint8_t Read(uint16_t port);
     void Write(uint16_t port, uint8_t value);
+
+    // The registers of the port at `base`, by name.
+    class Registers : public RegisterPort {
+    public:
+        Registers(PortFile& file, uint32_t base) : m_file(file), m_base(base) {}
+        uint8_t Read(PinRegister reg) override;
+        void Write(PinRegister reg, uint8_t value) override;
+
+    private:
+        PortFile& m_file;
+        uint32_t m_base;
+    };
 
 private:
     void Failed(const char* access, uint16_t port, int error);

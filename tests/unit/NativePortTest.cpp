@@ -1,6 +1,7 @@
 // The native programs' port over the fake ppdev driver: claimed from opening
-// to closing, the bound entry points going to its requests, the loopback test
-// putting the registers back, and every refusal touching no register.
+// to closing, the bound entry points and its registers going to its
+// requests, the loopback test putting the registers back, and every refusal
+// touching no register.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -32,6 +33,13 @@ TEST(NativePort, ClaimsBindsAndReleases) {
     EXPECT_EQ(access.Read(PinRegister::Status), 0x7F);
     access.Write(PinRegister::Data, 0x5A);
     EXPECT_EQ(p.Take(), (Calls{"PPRSTATUS", "PPWDATA 5A"}));
+    // The registers by name, past the bound entry points, as the capture reads.
+    {
+        const std::unique_ptr<RegisterPort> registers = p.port.Registers();
+        EXPECT_EQ(registers->Read(PinRegister::Control), 0x0C);
+        registers->Write(PinRegister::Data, 0x3C);
+    }
+    EXPECT_EQ(p.Take(), (Calls{"PPRCONTROL", "PPWDATA 3C"}));
     p.port.Close();
     EXPECT_EQ(p.Take(), (Calls{"PPRELEASE", "close"}));
     EXPECT_FALSE(IsPortIoBound());
