@@ -142,7 +142,8 @@ std::string ExplainNoPpdevDevice(const std::string& node, uint32_t number,
         return "no such device: ppdev is loaded but no device node was made for " + port +
                " (udev makes it; by hand: sudo mknod -m 660 " + node + " c 99 " +
                std::to_string(number) + " && sudo chgrp lp " + node + ")";
-    return "no such device, though the kernel lists " + port + " and ppdev is loaded";
+    return "no such device, though the kernel lists " + port +
+           " and ppdev is loaded (kelvarin-ports shows what it knows of the port)";
 }
 
 std::string AddressText(unsigned address) {

@@ -112,7 +112,8 @@ TEST(PpdevPort, RefusesWithTheReasonAndHoldsNothing) {
          "it",
          {"open"}},
         {[](FakePpdev& d) { d.opened = -6; },
-         "no such device, though the kernel lists parport0 and ppdev is loaded",
+         "no such device, though the kernel lists parport0 and ppdev is loaded (kelvarin-ports "
+         "shows what it knows of the port)",
          {"open"}},
         {[](FakePpdev& d) { d.texts["/proc/sys/dev/parport/parport0/devices/active"] = "lp0\n"; },
          "the port is busy: lp0 holds it",
