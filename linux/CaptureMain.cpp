@@ -37,8 +37,9 @@ int Capture(const std::string& program, const std::string& device, CaptureOption
         return kCaptureBadStart;
     }
     options.base = port.Base();
-    BoundPort access(options.base);
-    return RunCapture(program, options, access, SystemClock(), stop, vcd.get(), stdout, stderr);
+    // Straight to the port's registers, its lock held once for the whole run.
+    const std::unique_ptr<RegisterPort> registers = port.Registers();
+    return RunCapture(program, options, *registers, SystemClock(), stop, vcd.get(), stdout, stderr);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "devport/native/NativePort.h"
@@ -29,6 +30,9 @@ public:
     uint32_t Base() const { return m_port.Base(); }
     // The open port for the probe, as ProbeTargetOf.
     ProbeTarget Target(uint32_t ext) { return ProbeTargetOf(m_port, m_system, ext); }
+    // The open port's registers past the bound entry points, for one
+    // thread's run of accesses (see NativePort::Registers).
+    std::unique_ptr<RegisterPort> Registers() { return m_port.Registers(); }
 
 private:
     std::string m_program;

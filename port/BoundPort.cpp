@@ -4,16 +4,7 @@
 #include "port/PortIo.h"
 
 uint16_t BoundPort::Number(PinRegister reg) const {
-    switch (reg) {
-    case PinRegister::Status:
-        return StatusPort(m_base);
-    case PinRegister::Control:
-        return ControlPort(m_base);
-    case PinRegister::Data:
-    case PinRegister::Ground:
-        break;
-    }
-    return DataPort(m_base);
+    return static_cast<uint16_t>(m_base + RegisterOffset(reg));
 }
 
 uint8_t BoundPort::Read(PinRegister reg) {

@@ -4,4 +4,11 @@
 // table can name every pin's register with one type.
 #pragma once
 
+#include <cstdint>
+
 enum class PinRegister { Data, Status, Control, Ground };
+
+// A register's offset from the base address; Ground reads as Data.
+constexpr uint16_t RegisterOffset(PinRegister reg) {
+    return reg == PinRegister::Status ? 1 : reg == PinRegister::Control ? 2 : 0;
+}

@@ -8,7 +8,7 @@
 #    under Wine, seen in the simulated port's log (bench/window);
 #  - the panel's CPU cost per command natively (bench/PanelBenchmark.cpp),
 #    beside the physical port accesses each command makes;
-#  - kelvarin-capture's samples per second through ppdev on a fake driver,
+#  - kelvarin-capture's samples per CPU second through ppdev on a fake driver,
 #    against the same ioctls alone (bench/capture);
 #  - Kelvarin.exe's size, peak working set, GDI and USER objects after start
 #    and after 10,000 toggles.

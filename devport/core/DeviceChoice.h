@@ -13,6 +13,11 @@ namespace devport {
 // Through ppdev: by its name (ChooseDevice), or because the node is ppdev's.
 bool ThroughPpdev(const ChosenDevice& chosen, PpdevSystem& system);
 
+// Why the ppdev device at `path` cannot be opened: `error` is the negative
+// Linux error that examining or opening it gave, read against what the
+// kernel shows of ppdev and the port (see ExplainNoPpdevDevice).
+std::string ExplainPpdevOpenError(PpdevSystem& system, const std::string& path, int error);
+
 // Why opening the port device (/dev/port) was refused with "access denied".
 std::string ExplainPortDeviceDenied(PpdevSystem& system);
 

@@ -127,6 +127,25 @@ std::string ExplainAccessDenied(const std::optional<bool>& rawIo, std::string_vi
     return "permission denied";
 }
 
+std::string ExplainNoPpdevDevice(const std::string& node, uint32_t number,
+                                 const PpdevFacts& facts) {
+    const std::string port = "parport" + std::to_string(number);
+    if (!facts.portListed && !facts.portDriverLoaded)
+        return "no such device: the module parport_pc, which finds the ports, is not loaded "
+               "(sudo modprobe -a parport_pc ppdev)";
+    if (!facts.portListed)
+        return "no such device: the kernel lists no port " + port +
+               " (kelvarin-ports lists the ports it knows)";
+    if (!facts.ppdevLoaded)
+        return "no such device: the ppdev module is not loaded (sudo modprobe ppdev)";
+    if (!facts.nodePresent)
+        return "no such device: ppdev is loaded but no device node was made for " + port +
+               " (udev makes it; by hand: sudo mknod -m 660 " + node + " c 99 " +
+               std::to_string(number) + " && sudo chgrp lp " + node + ")";
+    return "no such device, though the kernel lists " + port +
+           " and ppdev is loaded (kelvarin-ports shows what it knows of the port)";
+}
+
 std::string AddressText(unsigned address) {
     char text[16];
     std::snprintf(text, sizeof text, "%X", address);

@@ -72,6 +72,19 @@ std::string GroupName(std::string_view etcGroup, uint32_t group);
 // group, which the process is not in, or the device's own permissions.
 std::string ExplainDeviceDenied(const std::string& deviceGroup, bool inGroup);
 
+// What the kernel shows of a ppdev device /dev/parportN and of the port
+// behind it.
+struct PpdevFacts {
+    bool nodePresent = false;      // the device node exists
+    bool portListed = false;       // /proc/sys/dev/parport/parportN has a base address
+    bool ppdevLoaded = false;      // /sys/class/ppdev or /sys/module/ppdev exists
+    bool portDriverLoaded = false; // /sys/module/parport_pc exists
+};
+
+// Why the ppdev device `node`, the device of port parport`number`, is
+// missing or answers "no such device", and what to do about it.
+std::string ExplainNoPpdevDevice(const std::string& node, uint32_t number, const PpdevFacts& facts);
+
 // An address as the window's fields take it: "378", "D010".
 std::string AddressText(unsigned address);
 

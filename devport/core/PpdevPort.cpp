@@ -1,8 +1,8 @@
 #include "devport/core/PpdevPort.h"
 
-#include <algorithm>
 #include <cstdio>
 
+#include "devport/core/DeviceChoice.h"
 #include "devport/core/DeviceDiagnosis.h"
 #include "devport/core/LinuxAbi.h"
 
@@ -36,7 +36,7 @@ bool PpdevPort::Open(const std::string& path, std::string& why) {
     DeviceNode node;
     const int examined = m_system.Examine(path, node);
     if (examined == -abi::kNoEntry || examined == -abi::kNotADirectory)
-        return Refused(why, -1, "no such device");
+        return Refused(why, -1, ExplainPpdevOpenError(m_system, path, examined));
     if (examined < 0)
         return Refused(why, -1, "it cannot be examined (" + LinuxError(examined) + ")");
     // Checked before any request: another driver may take ppdev's numbers
@@ -47,26 +47,11 @@ bool PpdevPort::Open(const std::string& path, std::string& why) {
     const std::string folder = "/proc/sys/dev/parport/parport" + std::to_string(node.minor);
     const std::optional<uint16_t> base = BaseAddressOf(m_system.ReadText(folder + "/base-addr"));
     if (!base)
-        return Refused(why, -1, "no such device: the kernel lists no port " + folder);
+        return Refused(why, -1, ExplainPpdevOpenError(m_system, path, -abi::kNoDevice));
 
     const int descriptor = m_system.Open(path);
-    switch (-descriptor) {
-    case abi::kAccessDenied:
-    case abi::kNoPermission: {
-        const std::vector<uint32_t> groups = GroupsOf(m_system.ReadText("/proc/self/status"));
-        const bool inGroup = std::find(groups.begin(), groups.end(), node.group) != groups.end();
-        return Refused(
-            why, -1,
-            ExplainDeviceDenied(GroupName(m_system.ReadText("/etc/group"), node.group), inGroup));
-    }
-    case abi::kNoEntry:
-    case abi::kNoDeviceOrAddr:
-    case abi::kNoDevice:
-        return Refused(why, -1, "no such device (is the ppdev module loaded?)");
-    default:
-        if (descriptor < 0)
-            return Refused(why, -1, "it cannot be opened (" + LinuxError(descriptor) + ")");
-    }
+    if (descriptor < 0)
+        return Refused(why, -1, ExplainPpdevOpenError(m_system, path, descriptor));
 
     // Claiming a port another holds would wait until it lets go: ask first.
     const std::string holder = FirstLine(m_system.ReadText(folder + "/devices/active"));
@@ -105,8 +90,26 @@ void PpdevPort::Close() {
 
 uint8_t PpdevPort::Read(uint16_t port) {
     const std::lock_guard<std::mutex> lock(m_lock);
+    return ReadRegister(static_cast<uint16_t>(port - m_base));
+}
+
+void PpdevPort::Write(uint16_t port, uint8_t value) {
+    const std::lock_guard<std::mutex> lock(m_lock);
+    WriteRegister(static_cast<uint16_t>(port - m_base), value);
+}
+
+uint8_t PpdevPort::Registers::Read(PinRegister reg) {
+    return m_port.ReadRegister(RegisterOffset(reg));
+}
+
+void PpdevPort::Registers::Write(PinRegister reg, uint8_t value) {
+    m_port.WriteRegister(RegisterOffset(reg), value);
+}
+
+uint8_t PpdevPort::ReadRegister(uint16_t offset) {
+    const auto port = static_cast<uint16_t>(m_base + offset);
     uint8_t value = 0;
-    switch (static_cast<uint16_t>(port - m_base)) {
+    switch (offset) {
     case 0:
         return Call(abi::kPpRData, &value, "reading", port) ? value : 0xFF;
     case 1:
@@ -121,9 +124,9 @@ uint8_t PpdevPort::Read(uint16_t port) {
     }
 }
 
-void PpdevPort::Write(uint16_t port, uint8_t value) {
-    const std::lock_guard<std::mutex> lock(m_lock);
-    switch (static_cast<uint16_t>(port - m_base)) {
+void PpdevPort::WriteRegister(uint16_t offset, uint8_t value) {
+    const auto port = static_cast<uint16_t>(m_base + offset);
+    switch (offset) {
     case 0:
         Call(abi::kPpWData, &value, "writing", port);
         break;
@@ -160,8 +163,12 @@ std::string PpdevPort::OutOfReach(uint16_t port) const {
 bool PpdevPort::Call(uint32_t request, void* argument, const char* access, uint16_t port) {
     const int result = m_system.Control(m_descriptor, request, argument);
     if (result < 0)
-        SayOnce(AccessFailure(access, port, m_name, LinuxError(result)));
+        CallFailed(result, access, port);
     return result >= 0;
+}
+
+void PpdevPort::CallFailed(int result, const char* access, uint16_t port) {
+    SayOnce(AccessFailure(access, port, m_name, LinuxError(result)));
 }
 
 void PpdevPort::SayOnce(const std::string& line) {

@@ -19,6 +19,7 @@
 #include <string>
 
 #include "devport/core/PpdevSystem.h"
+#include "port/RegisterPort.h"
 
 namespace devport {
 
@@ -45,11 +46,33 @@ public:
     uint8_t Read(uint16_t port);
     void Write(uint16_t port, uint8_t value);
 
+    // The registers for one thread's run of accesses, such as a capture's
+    // sampling loop: the port's lock is taken once for the object's life
+    // instead of at every access, and each access goes to its register's
+    // request without a port number to map. Read and Write above wait while
+    // one lives, so a thread that holds one uses it alone.
+    class Registers : public RegisterPort {
+    public:
+        explicit Registers(PpdevPort& port) : m_port(port), m_hold(port.m_lock) {}
+        uint8_t Read(PinRegister reg) override;
+        void Write(PinRegister reg, uint8_t value) override;
+
+    private:
+        PpdevPort& m_port;
+        std::lock_guard<std::mutex> m_hold;
+    };
+
 private:
+    // By offset from the base address; the caller holds the lock.
+    uint8_t ReadRegister(uint16_t offset);
+    void WriteRegister(uint16_t offset, uint8_t value);
     // Closes `descriptor` when open, sets `why` and returns false.
     bool Refused(std::string& why, int descriptor, const std::string& reason);
     std::string OutOfReach(uint16_t port) const;
     bool Call(uint32_t request, void* argument, const char* access, uint16_t port);
+    // Out of Call, so that a register access stays a few instructions
+    // around its request.
+    void CallFailed(int result, const char* access, uint16_t port);
     void SayOnce(const std::string& line);
 
     PpdevSystem& m_system;

@@ -3,10 +3,12 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <vector>
 
+#include "devport/core/DeviceChoice.h"
 #include "devport/core/DeviceDiagnosis.h"
 #include "devport/native/NativeSystem.h"
 
@@ -61,10 +63,10 @@ std::string Setting(const char* name, const std::string& text) {
 // Whether this user may read and write the node, and if not why.
 std::string NodeAccess(const std::string& root, const std::string& node) {
     struct stat facts {};
-    if (::stat((root + node).c_str(), &facts) != 0)
-        return Exists(root + "/sys/module/ppdev")
-                   ? node + ": no such device, though ppdev is loaded"
-                   : node + ": no such device (load ppdev: sudo modprobe ppdev)";
+    if (::stat((root + node).c_str(), &facts) != 0) {
+        NativeSystem system(root);
+        return node + ": " + ExplainPpdevOpenError(system, node, -errno);
+    }
     const std::string status = ReadText(root + "/proc/self/status");
     const std::vector<uint32_t> groups = GroupsOf(status);
     const bool inGroup = std::find(groups.begin(), groups.end(), facts.st_gid) != groups.end();

@@ -13,6 +13,7 @@ NativePort* g_bound = nullptr;
 } // namespace
 
 bool NativePort::Open(const std::string& device, uint32_t base, std::string& why) {
+    m_passedOver = 0;
     const ChosenDevice chosen = ChooseDevice(device.empty() ? DefaultDevice() : device);
     m_usingPpdev = ThroughPpdev(chosen, m_system);
     if (m_usingPpdev) {
@@ -28,17 +29,28 @@ bool NativePort::Open(const std::string& device, uint32_t base, std::string& why
     }
     if (base == 0) {
         why = chosen.path + " reaches every port: give BASE, the port's base address (378, say)";
-        return false;
+        return Refused(why);
     }
-    return m_file.Open(chosen.path, why) && Bind(base);
+    return m_file.Open(chosen.path, ControlPort(base), why) ? Bind(base) : Refused(why);
 }
 
 std::string NativePort::DefaultDevice() {
     const int descriptor = m_system.Open(kFirstPpdevDevice);
-    if (descriptor < 0)
+    if (descriptor < 0) {
+        m_passedOver = descriptor;
         return kPortDevice;
+    }
     m_system.Close(descriptor);
     return kFirstPpdevDevice;
+}
+
+bool NativePort::Refused(std::string& why) {
+    // Say first why the ppdev device was passed over: it is what a user
+    // without root can mend.
+    if (m_passedOver != 0)
+        why = std::string(kFirstPpdevDevice) + ": " +
+              ExplainPpdevOpenError(m_system, kFirstPpdevDevice, m_passedOver) + "; then " + why;
+    return false;
 }
 
 bool NativePort::Bind(uint32_t base) {
@@ -62,6 +74,12 @@ void NativePort::Out32(short port, short value) {
         g_bound->m_ppdev.Write(at, byte);
     else
         g_bound->m_file.Write(at, byte);
+}
+
+std::unique_ptr<RegisterPort> NativePort::Registers() {
+    if (m_usingPpdev)
+        return std::make_unique<PpdevPort::Registers>(m_ppdev);
+    return std::make_unique<PortFile::Registers>(m_file, m_base);
 }
 
 void NativePort::Close() {

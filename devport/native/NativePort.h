@@ -1,9 +1,11 @@
 // The port a native console program reaches: a ppdev device (/dev/parportN),
 // claimed from opening to closing, or the port device /dev/port. Bound to
-// g_pfnInp32 and g_pfnOut32 while open, so that BoundPort goes to it.
+// g_pfnInp32 and g_pfnOut32 while open, so that BoundPort goes to it; a
+// sampling loop reaches its registers more directly through Registers.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "devport/core/PpdevPort.h"
@@ -39,8 +41,20 @@ public:
     // the EPP registers are out of reach; empty for /dev/port.
     std::string KernelFolder() const { return m_usingPpdev ? m_ppdev.KernelFolder() : ""; }
 
+    // The open port's registers for one thread's run of accesses, such as a
+    // capture's sampling loop, past the bound entry points: through ppdev
+    // with the port's lock held for the object's life (PpdevPort::Registers),
+    // or straight to the device's bytes. It must not outlive the port's
+    // opening, and while it lives the bound entry points are not used.
+    std::unique_ptr<RegisterPort> Registers();
+
 private:
+    // The device tried first when none is named; when this user cannot open
+    // it, /dev/port, with the error kept in m_passedOver.
     std::string DefaultDevice();
+    // Returns false, `why` led by the reason the default's ppdev device was
+    // passed over for /dev/port, when it was.
+    bool Refused(std::string& why);
     bool Bind(uint32_t base);
     // The entry points, going to the bound port.
     static short Inp32(short port);
@@ -52,6 +66,7 @@ private:
     bool m_usingPpdev = false;
     bool m_open = false;
     uint32_t m_base = 0;
+    int m_passedOver = 0; // the default ppdev device's open error, or 0
 };
 
 } // namespace devport

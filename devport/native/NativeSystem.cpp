@@ -14,7 +14,7 @@ namespace devport {
 
 int NativeSystem::Examine(const std::string& path, DeviceNode& node) {
     struct stat facts {};
-    if (::stat(path.c_str(), &facts) != 0)
+    if (::stat((m_root + path).c_str(), &facts) != 0)
         return -errno;
     node.characterDevice = S_ISCHR(facts.st_mode);
     node.major = major(facts.st_rdev);
@@ -24,7 +24,7 @@ int NativeSystem::Examine(const std::string& path, DeviceNode& node) {
 }
 
 int NativeSystem::Open(const std::string& path) {
-    const int descriptor = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    const int descriptor = ::open((m_root + path).c_str(), O_RDWR | O_CLOEXEC);
     return descriptor >= 0 ? descriptor : -errno;
 }
 
@@ -39,7 +39,7 @@ void NativeSystem::Close(int descriptor) {
 
 std::string NativeSystem::ReadText(const std::string& path) {
     // Kernel texts report no size: read until the end.
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(m_root + path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "devport/core/DeviceChoice.h"
+#include "devport/core/DeviceDiagnosis.h"
 
 namespace devport {
 
@@ -26,11 +27,24 @@ std::string ExplainOpenError(int error, PpdevSystem& system) {
 
 } // namespace
 
-bool PortFile::Open(const std::string& path, std::string& why) {
+bool PortFile::Open(const std::string& path, uint16_t last, std::string& why) {
     m_name = path;
     const int descriptor = m_system.Open(path);
     if (descriptor < 0) {
         why = path + ": " + ExplainOpenError(-descriptor, m_system);
+        return false;
+    }
+    uint8_t value = 0;
+    const ssize_t got = ::pread(descriptor, &value, 1, last);
+    if (got != 1) {
+        const int error = got < 0 ? errno : 0;
+        m_system.Close(descriptor);
+        why = path + ": " +
+              (got < 0 ? "reading port " + AddressText(last) + " fails (Linux error " +
+                             std::to_string(error) + ")"
+                       : "it ends before port " + AddressText(last) +
+                             ", so reads would give FF: give /dev/port, a ppdev device "
+                             "(/dev/parportN) or a 64 KiB file standing in for /dev/port");
         return false;
     }
     m_descriptor = descriptor;
@@ -58,6 +72,14 @@ void PortFile::Write(uint16_t port, uint8_t value) {
     const ssize_t put = ::pwrite(m_descriptor, &value, 1, port);
     if (put != 1)
         Failed("writing", port, put < 0 ? errno : 0);
+}
+
+uint8_t PortFile::Registers::Read(PinRegister reg) {
+    return m_file.Read(static_cast<uint16_t>(m_base + RegisterOffset(reg)));
+}
+
+void PortFile::Registers::Write(PinRegister reg, uint8_t value) {
+    m_file.Write(static_cast<uint16_t>(m_base + RegisterOffset(reg)), value);
 }
 
 void PortFile::Failed(const char* access, uint16_t port, int error) {

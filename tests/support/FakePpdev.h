@@ -1,9 +1,11 @@
 // A fake ppdev driver: /dev/parport0 at 0x378, its requests logged by name,
-// what it answers and where it fails set by the tests.
+// what it answers and where it fails set by the tests. Every path it is asked
+// about exists (ppdev and parport_pc loaded) unless a test says otherwise.
 #pragma once
 
 #include <cstdio>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,7 @@ using Calls = std::vector<std::string>;
 class FakePpdev : public devport::PpdevSystem {
 public:
     int examined = 0;
+    std::set<std::string> absent; // paths examined as missing
     devport::DeviceNode node{true, 99, 0, 7};
     int opened = 3;
     int claimed = 0;
@@ -27,9 +30,9 @@ public:
     Calls calls;
     int held = 0; // open descriptors
 
-    int Examine(const std::string&, devport::DeviceNode& found) override {
+    int Examine(const std::string& path, devport::DeviceNode& found) override {
         found = node;
-        return examined;
+        return absent.count(path) != 0 ? -2 : examined;
     }
     int Open(const std::string&) override {
         calls.push_back("open");

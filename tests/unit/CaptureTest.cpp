@@ -17,10 +17,11 @@ namespace {
 
 struct Registers {
     uint8_t data, status, control;
+    int64_t paused = 0; // microseconds the program stood still before this sample
 };
 
-// Sample i reads script[i]; the clock stands at 10 us per sample; the last
-// sample sets the stop flag.
+// Sample i reads script[i]; the clock stands at 10 us per sample, plus the
+// pauses so far; the last sample sets the stop flag.
 class ScriptedPort : public RegisterReader, public Clock {
 public:
     explicit ScriptedPort(std::vector<Registers> script) : m_script(std::move(script)) {}
@@ -34,7 +35,8 @@ public:
                                             : now.control;
     }
     int64_t Now() override {
-        const int64_t ticks = 10 * m_sample;
+        m_paused += m_script[m_sample].paused;
+        const int64_t ticks = 10 * m_sample + m_paused;
         if (++m_sample == m_script.size()) {
             stop = true;
             --m_sample;
@@ -46,6 +48,7 @@ public:
 private:
     std::vector<Registers> m_script;
     size_t m_sample = 0;
+    int64_t m_paused = 0;
 };
 
 uint32_t High(std::initializer_list<int> pins) {
@@ -71,6 +74,8 @@ TEST(Capture, RecordsChangesFromTheFirstSampleOrTheTrigger) {
         SamplingPlan plan;
         std::vector<LevelsAt> record; // ticks are 10 us a sample
         uint64_t samples;
+        int64_t longestGap;
+        bool warned; // the summary says the sampling paused as long as a pulse
     };
     SamplingPlan ackFalls;
     ackFalls.triggered = true, ackFalls.triggerBit = High({10}), ackFalls.triggerEdge = Edge::Fall;
@@ -82,37 +87,61 @@ TEST(Capture, RecordsChangesFromTheFirstSampleOrTheTrigger) {
          AllPins(),
          {},
          {{0, kIdle}, {10, kIdle | High({2})}, {30, kIdle}},
-         4},
+         4,
+         10,
+         false},
         {"Busy inverted, Select In and Strobe inverted",
          {{0x00, 0x7F, 0xCC}, {0x00, 0xFF, 0xC5}},
          AllPins(),
          {},
          {{0, kIdle}, {10, High({10, 12, 13, 14, 15, 16, 17})}},
-         2},
+         2,
+         10,
+         false},
         {"a change outside the pins watched",
          {{0x00, 0x7F, 0xCC}, {0xFE, 0x7F, 0xCD}, {0xFF, 0x7F, 0xCD}},
          {2},
          {},
          {{0, 0}, {20, High({2})}},
-         3},
+         3,
+         10,
+         false},
         {"Ack falls: the sample before opens the record",
          {{0x00, 0x7F, 0xCC}, {0x01, 0x7F, 0xCC}, {0x01, 0x3F, 0xCC}, {0x00, 0x7F, 0xCC}},
          AllPins(),
          ackFalls,
          {{10, kIdle | High({2})}, {20, High({1, 2, 11, 12, 13, 14, 15, 16})}, {30, kIdle}},
-         4},
+         4,
+         10,
+         true},
         {"Ack never falls",
          {{0x00, 0x7F, 0xCC}, {0x00, 0x3F + 0x40, 0xCC}},
          AllPins(),
          ackFalls,
          {},
-         2},
+         2,
+         10,
+         false},
         {"stops after two changes",
          {{0x00, 0x7F, 0xCC}, {0x01, 0x7F, 0xCC}, {0x03, 0x7F, 0xCC}, {0x07, 0x7F, 0xCC}},
          {2, 3, 4},
          twoChanges,
          {{0, 0}, {10, High({2})}, {20, High({2, 3})}},
-         3},
+         3,
+         10,
+         false},
+        {"the program stood still for 100 us after a 20 us pulse",
+         {{0x00, 0x7F, 0xCC},
+          {0x01, 0x7F, 0xCC},
+          {0x01, 0x7F, 0xCC},
+          {0x00, 0x7F, 0xCC},
+          {0x00, 0x7F, 0xCC, 100}},
+         {2},
+         {},
+         {{0, 0}, {10, High({2})}, {30, 0}},
+         5,
+         110,
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -127,6 +156,13 @@ TEST(Capture, RecordsChangesFromTheFirstSampleOrTheTrigger) {
         }
         EXPECT_EQ(run.samples, c.samples);
         EXPECT_EQ(run.recorded, !c.record.empty());
+        EXPECT_EQ(run.longestGap, c.longestGap);
+        const std::string summary = Summary(run, recording, c.pins, 1000000);
+        EXPECT_EQ(summary.find("\nthe sampling paused as long as some pulses: edges may be "
+                               "missing, pulses shortened and frequencies low\n") !=
+                      std::string::npos,
+                  c.warned)
+            << summary;
     }
 }
 

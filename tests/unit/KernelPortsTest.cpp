@@ -59,8 +59,8 @@ TEST(KernelPorts, ListsWhatTheKernelKnows) {
           {port + "0/dma", "-1\n"}},
          {},
          kUser,
-         "parport0: base 278, no extended registers; SPP, PS/2; /dev/parport0: no such device "
-         "(load ppdev: sudo modprobe ppdev)\n"},
+         "parport0: base 278, no extended registers; SPP, PS/2; /dev/parport0: no such device: "
+         "the ppdev module is not loaded (sudo modprobe ppdev)\n"},
         // Two with ECP: one the user's group may open, one not.
         {{{port + "1/base-addr", "888\t1912\n"},
           {port + "1/modes", "PCSPP,TRISTATE,COMPAT,EPP,ECP,DMA\n"},

@@ -1,13 +1,16 @@
 // The native programs' port over the fake ppdev driver: claimed from opening
-// to closing, the bound entry points going to its requests, the loopback test
-// and the chip probe putting the registers back, and every refusal touching no
-// register; the probe through a file standing in for /dev/port.
+// to closing, the bound entry points and its registers going to its
+// requests, the loopback test and the chip probe putting the registers back,
+// and every refusal touching no register; the probe through a file standing
+// in for /dev/port.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <fstream>
 #include <functional>
 
 #include "devport/native/NativePort.h"
@@ -37,6 +40,13 @@ TEST(NativePort, ClaimsBindsAndReleases) {
     EXPECT_EQ(access.Read(PinRegister::Status), 0x7F);
     access.Write(PinRegister::Data, 0x5A);
     EXPECT_EQ(p.Take(), (Calls{"PPRSTATUS", "PPWDATA 5A"}));
+    // The registers by name, past the bound entry points, as the capture reads.
+    {
+        const std::unique_ptr<RegisterPort> registers = p.port.Registers();
+        EXPECT_EQ(registers->Read(PinRegister::Control), 0x0C);
+        registers->Write(PinRegister::Data, 0x3C);
+    }
+    EXPECT_EQ(p.Take(), (Calls{"PPRCONTROL", "PPWDATA 3C"}));
     p.port.Close();
     EXPECT_EQ(p.Take(), (Calls{"PPRELEASE", "close"}));
     EXPECT_FALSE(IsPortIoBound());
@@ -133,6 +143,8 @@ TEST(NativePort, ProbesThroughThePortDevice) {
 }
 
 TEST(NativePort, RefusesInOneLineTouchingNoRegister) {
+    const std::string notInLp = "permission denied: the device belongs to group lp and this user "
+                                "is not in it (sudo usermod -aG lp \"$USER\", then log in again)";
     const struct {
         std::function<void(FakePpdev&)> make;
         std::string device;
@@ -153,14 +165,33 @@ TEST(NativePort, RefusesInOneLineTouchingNoRegister) {
         {[](FakePpdev& d) { d.opened = -13; },
          "/dev/parport0",
          0,
-         "/dev/parport0: permission denied: the device belongs to group lp and this user is not "
-         "in it (sudo usermod -aG lp \"$USER\", then log in again)",
+         "/dev/parport0: " + notInLp,
          {"open"}},
-        {[](FakePpdev& d) { d.opened = -19; },
+        // A node made by hand, the module not loaded.
+        {[](FakePpdev& d) {
+             d.opened = -19, d.absent = {"/sys/class/ppdev", "/sys/module/ppdev"};
+         },
          "/dev/parport0",
          0,
-         "/dev/parport0: no such device (is the ppdev module loaded?)",
+         "/dev/parport0: no such device: the ppdev module is not loaded (sudo modprobe ppdev)",
          {"open"}},
+        {[](FakePpdev& d) {
+             d.absent = {"/dev/parport0", "/sys/class/ppdev", "/sys/module/ppdev",
+                         "/sys/module/parport_pc"};
+             d.texts.erase("/proc/sys/dev/parport/parport0/base-addr");
+         },
+         "/dev/parport0",
+         0,
+         "/dev/parport0: no such device: the module parport_pc, which finds the ports, is not "
+         "loaded (sudo modprobe -a parport_pc ppdev)",
+         {}},
+        {[](FakePpdev& d) { d.absent = {"/dev/parport0"}; },
+         "/dev/parport0",
+         0,
+         "/dev/parport0: no such device: ppdev is loaded but no device node was made for parport0 "
+         "(udev makes it; by hand: sudo mknod -m 660 /dev/parport0 c 99 0 && sudo chgrp lp "
+         "/dev/parport0)",
+         {}},
         {[](FakePpdev&) {},
          "/dev/parport0",
          0x278,
@@ -171,12 +202,24 @@ TEST(NativePort, RefusesInOneLineTouchingNoRegister) {
         {[](FakePpdev& d) { d.opened = -13, d.node.major = 1; },
          "",
          0,
-         "/dev/port reaches every port: give BASE, the port's base address (378, say)",
+         "/dev/parport0: " + notInLp +
+             "; then /dev/port reaches every port: give BASE, the "
+             "port's base address (378, say)",
          {"open"}},
         {[](FakePpdev& d) { d.opened = -13, d.node.major = 1; },
          "",
          0x378,
-         "/dev/port: permission denied",
+         "/dev/parport0: " + notInLp + "; then /dev/port: permission denied",
+         {"open", "open"}},
+        // Neither ppdev nor /dev/port there.
+        {[](FakePpdev& d) {
+             d.opened = -2, d.node.major = 1;
+             d.absent = {"/dev/parport0", "/sys/class/ppdev", "/sys/module/ppdev"};
+         },
+         "",
+         0x378,
+         "/dev/parport0: no such device: the ppdev module is not loaded (sudo modprobe ppdev); "
+         "then /dev/port: no such file",
          {"open", "open"}},
     };
     for (const auto& c : cases) {
@@ -188,6 +231,34 @@ TEST(NativePort, RefusesInOneLineTouchingNoRegister) {
         EXPECT_EQ(p.device.held, 0) << c.why;
         EXPECT_FALSE(IsPortIoBound()) << c.why;
     }
+}
+
+// Through the C library: a device or file that ends before the port's last
+// register would read FF everywhere, and is refused before any access.
+TEST(NativePort, RefusesADeviceThatEndsBeforeThePort) {
+    const std::string file = testing::TempDir() + "kelvarin-port-file";
+    const std::string ends = ": it ends before port 37A, so reads would give FF: give /dev/port, "
+                             "a ppdev device (/dev/parportN) or a 64 KiB file standing in for "
+                             "/dev/port";
+    const struct {
+        std::string device;
+        size_t size; // of the file
+        std::string why;
+    } cases[] = {
+        {"/dev/null", 0, "/dev/null" + ends},
+        {file, 0x37A, file + ends},
+        {file, 0x37B, ""}, // long enough
+    };
+    for (const auto& c : cases) {
+        std::ofstream(file, std::ios::binary) << std::string(c.size, '\0');
+        devport::NativeSystem system;
+        devport::NativePort port(system, [](const std::string&) {});
+        std::string why;
+        EXPECT_EQ(port.Open(c.device, 0x378, why), c.why.empty()) << c.device;
+        EXPECT_EQ(why, c.why);
+        EXPECT_EQ(IsPortIoBound(), c.why.empty());
+    }
+    std::remove(file.c_str());
 }
 
 } // namespace

@@ -94,11 +94,14 @@ TEST(PpdevPort, RefusesWithTheReasonAndHoldsNothing) {
         std::string why;
         Calls calls;
     } cases[] = {
-        {[](FakePpdev& d) { d.examined = -2; }, "no such device", {}},
+        {[](FakePpdev& d) { d.examined = -2; },
+         "no such device: the ppdev module is not loaded (sudo modprobe ppdev)",
+         {}},
         {[](FakePpdev& d) { d.node.major = 1; }, notPpdev, {}},
         {[](FakePpdev& d) { d.node.characterDevice = false; }, notPpdev, {}},
         {[](FakePpdev& d) { d.node.minor = 1; },
-         "no such device: the kernel lists no port /proc/sys/dev/parport/parport1",
+         "no such device: the kernel lists no port parport1 (kelvarin-ports lists the ports it "
+         "knows)",
          {}},
         {[](FakePpdev& d) { d.opened = -13; },
          "permission denied: the device belongs to group lp and this user is not "
@@ -109,7 +112,8 @@ TEST(PpdevPort, RefusesWithTheReasonAndHoldsNothing) {
          "it",
          {"open"}},
         {[](FakePpdev& d) { d.opened = -6; },
-         "no such device (is the ppdev module loaded?)",
+         "no such device, though the kernel lists parport0 and ppdev is loaded (kelvarin-ports "
+         "shows what it knows of the port)",
          {"open"}},
         {[](FakePpdev& d) { d.texts["/proc/sys/dev/parport/parport0/devices/active"] = "lp0\n"; },
          "the port is busy: lp0 holds it",
