@@ -1,5 +1,5 @@
 # The programs that ship (Kelvarin.exe, KelvarinLoopback.exe,
-# KelvarinCapture.exe, the simulated port library, portsim.exe)
+# KelvarinCapture.exe, KelvarinId.exe, the simulated port library, portsim.exe)
 # are built by the -win32 compilers of this build's architecture in a tree of
 # their own (shipped/), since the -posix ones link a threads runtime that
 # needs a later Windows than XP.
@@ -7,8 +7,8 @@
 # tests run the very files the package holds.
 include(ExternalProject)
 set(shipped_tree ${CMAKE_BINARY_DIR}/shipped)
-set(shipped_files Kelvarin.exe KelvarinLoopback.exe KelvarinCapture.exe ${KELVARIN_PORT_LIBRARY}.dll
-    portsim.exe)
+set(shipped_files Kelvarin.exe KelvarinLoopback.exe KelvarinCapture.exe KelvarinId.exe
+    ${KELVARIN_PORT_LIBRARY}.dll portsim.exe)
 list(TRANSFORM shipped_files PREPEND ${shipped_tree}/bin/ OUTPUT_VARIABLE shipped_built)
 list(TRANSFORM shipped_files PREPEND ${CMAKE_BINARY_DIR}/bin/ OUTPUT_VARIABLE shipped_copies)
 ExternalProject_Add(shipped_programs
@@ -24,9 +24,10 @@ ExternalProject_Add(shipped_programs
 add_executable(Kelvarin IMPORTED GLOBAL)
 add_executable(KelvarinLoopback IMPORTED GLOBAL)
 add_executable(KelvarinCapture IMPORTED GLOBAL)
+add_executable(KelvarinId IMPORTED GLOBAL)
 add_library(inpout32 UNKNOWN IMPORTED GLOBAL)
 add_executable(portsim IMPORTED GLOBAL)
-foreach(target Kelvarin KelvarinLoopback KelvarinCapture inpout32 portsim)
+foreach(target Kelvarin KelvarinLoopback KelvarinCapture KelvarinId inpout32 portsim)
     list(POP_FRONT shipped_copies file)
     set_target_properties(${target} PROPERTIES IMPORTED_LOCATION ${file})
     add_dependencies(${target} shipped_programs)
