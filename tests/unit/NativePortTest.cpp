@@ -1,10 +1,14 @@
 // The native programs' port over the fake ppdev driver: claimed from opening
 // to closing, the bound entry points going to its requests, the loopback test
-// putting the registers back, and every refusal touching no register.
+// and the Device ID reading putting the registers back, and every refusal
+// touching no register.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 
+#include "deviceid/IdProgram.h"
 #include "devport/native/NativePort.h"
 #include "loopback/LoopbackProgram.h"
 #include "port/PortIo.h"
@@ -49,6 +53,109 @@ TEST(NativePort, LoopbackTestPutsDataAndControlBack) {
     EXPECT_EQ(Calls(calls.end() - 4, calls.end()),
               (Calls{"PPWDATA A5", "PPWCONTROL 0C", "PPRELEASE", "close"}));
     EXPECT_EQ(p.device.held, 0);
+}
+
+// A printer on the fake driver's port, played from its side of the handshake:
+// it answers the negotiation, then sends `reply` (its length bytes too) a
+// nibble at a time, low nibble first, and then nothing more.
+class ScriptedPrinter : public FakePpdev {
+public:
+    explicit ScriptedPrinter(std::string bytes) : m_reply(std::move(bytes)) {}
+    bool Terminated() const { return m_offered && !m_active; }
+
+    int Control(int descriptor, uint32_t request, void* argument) override {
+        const int result = FakePpdev::Control(descriptor, request, argument);
+        if (request == 0x40017084) // PPWCONTROL
+            Follow((control & 0x08) != 0, (control & 0x02) != 0, (control & 0x01) != 0);
+        return result;
+    }
+
+private:
+    // Status: nFault bit 3, Select bit 4, PError bit 5, nAck bit 6, Busy
+    // inverted in bit 7.
+    void Show(bool fault, bool select, bool paperError, bool ack, bool busy) {
+        status = static_cast<uint8_t>(0x07 | fault << 3 | select << 4 | paperError << 5 | ack << 6 |
+                                      !busy << 7);
+    }
+    void Follow(bool selectInLow, bool autoFdLow, bool strobeLow) {
+        const bool ackLow = (status & 0x40) == 0;
+        if (!m_active && !selectInLow && autoFdLow) {
+            m_active = true; // answers the request
+            Show(true, true, true, false, false);
+        } else if (m_active && selectInLow) {
+            if (!ackLow && !autoFdLow) // terminating
+                Show(true, true, false, false, false);
+            else if (ackLow && autoFdLow)
+                Show(true, true, false, true, false), m_active = false;
+        } else if (m_active && !m_offered && !autoFdLow && !strobeLow) {
+            m_offered = true; // Select high: the ID is on offer; nFault low: data
+            Show(false, true, false, true, false);
+        } else if (m_offered && autoFdLow && !ackLow && m_sent < m_reply.size()) {
+            const int nibble = (static_cast<uint8_t>(m_reply[m_sent]) >> (m_half * 4)) & 0x0F;
+            Show(nibble & 1, nibble & 2, nibble & 4, false, nibble & 8);
+        } else if (m_offered && !autoFdLow && ackLow) {
+            status |= 0x40;
+            m_sent += m_half;
+            m_half ^= 1;
+        }
+    }
+
+    std::string m_reply;
+    bool m_active = false, m_offered = false;
+    size_t m_sent = 0;
+    int m_half = 0;
+};
+
+TEST(NativePort, DeviceIdReadingPutsThePortBack) {
+    const std::string stopped =
+        "stopped answering after 8 of 65535 bytes (its two length bytes counted): a cable that "
+        "carries only some of the lines, or a device that went busy or offline; try again, then "
+        "with another cable\n";
+    const struct {
+        std::string reply;
+        std::string output;
+        int status;
+    } rows[] = {
+        {std::string("\0\x35MFG:Acme;MDL:LinePrinter 9;CMD:PCL,PJL;CLS:PRINTER;", 53),
+         "IEEE 1284 device at 378: 53 bytes of Device ID in nibble mode\n"
+         "MFG: Acme\nMDL: LinePrinter 9\nCMD: PCL,PJL\nCLS: PRINTER\n"
+         "\"MFG:Acme;MDL:LinePrinter 9;CMD:PCL,PJL;CLS:PRINTER;\"\n",
+         0},
+        {std::string("\x0A\0MFG:Acme", 10),
+         "IEEE 1284 device at 378: 10 bytes of Device ID in nibble mode\n"
+         "(its length came least significant byte first, as some devices send it)\n"
+         "MFG: Acme\n\"MFG:Acme\"\n",
+         0},
+        {std::string("\0\0MFG:Acme", 10),
+         "the device at 378 sent a Device ID length of 0, which cannot be (the length counts "
+         "its own two bytes): it has no ID to give\n",
+         1},
+        {"\xFF\xFFMFG:Ac", "the device at 378 " + stopped + "what came: \"MFG:Ac\"\n", 1},
+    };
+    for (const auto& row : rows) {
+        ScriptedPrinter device(row.reply);
+        devport::NativePort port{device, [](const std::string&) {}};
+        std::string why;
+        ASSERT_TRUE(port.Open("/dev/parport0", 0, why)) << why;
+        BoundPort access(port.Base());
+        char* text = nullptr;
+        size_t size = 0;
+        std::FILE* out = open_memstream(&text, &size);
+        const std::atomic<bool> stop{false};
+        EXPECT_EQ(
+            ReadAndReport({port.Base(), TransferMode::Nibble}, access, SystemClock(), stop, out),
+            row.status);
+        std::fclose(out);
+        EXPECT_EQ(std::string(text, size), row.output);
+        std::free(text);
+        port.Close();
+        // Terminated (nSelectIn low, nAutoFd high), then Data and Control as found.
+        EXPECT_TRUE(device.Terminated());
+        const Calls& calls = device.calls;
+        ASSERT_GE(calls.size(), 5u);
+        EXPECT_EQ(Calls(calls.end() - 5, calls.end()),
+                  (Calls{"PPWCONTROL 0C", "PPWDATA A5", "PPWCONTROL 0C", "PPRELEASE", "close"}));
+    }
 }
 
 TEST(NativePort, RefusesInOneLineTouchingNoRegister) {
