@@ -67,7 +67,8 @@ std::string StoppedLines(const DeviceIdReading& reading, const std::string& at) 
     std::string text = "the device at " + at + " stopped answering after " +
                        (reading.length != 0 ? count + " of " + std::to_string(reading.length) +
                                                   " bytes (its two length bytes counted)"
-                                            : count + " bytes, before the end of its length") +
+                                            : count + (reading.received == 1 ? " byte" : " bytes") +
+                                                  ", before the end of its length") +
                        ": a cable that carries only some of the lines, or a device that went busy "
                        "or offline; try again, then with another cable\n";
     if (!reading.text.empty())
