@@ -1,7 +1,5 @@
 // KelvarinId: asks the IEEE 1284 device on a parallel port for its Device ID,
 // through the same port library, found the same way, as Kelvarin.exe.
-#include <windows.h>
-
 #include <cstdio>
 
 #include "console/WindowsConsole.h"
@@ -11,22 +9,13 @@ namespace {
 
 constexpr char kProgram[] = "KelvarinId";
 
+// Ctrl+C or a closing console ends the handshake; the port is back in
+// compatibility mode before the process ends.
 int Run(const IdOptions& options) {
-    ParallelPort port{};
-    const PortBinding binding = BindPortLibrary(port);
-    int status = kIdBadStart;
-    if (binding != PortBinding::Bound) {
-        std::fprintf(stderr, "%s: %s; no port touched\n", kProgram, BindingProblem(binding));
-    } else {
-        // Ctrl+C or a closing console ends the handshake; the port is back in
-        // compatibility mode before the handler lets the process end.
-        ConsoleStop stop;
-        BoundPort access(options.base);
-        status = ReadAndReport(options, access, SystemClock(), stop.Flag(), stdout);
-        stop.Finished();
-    }
-    ReleasePortIo(port);
-    return status;
+    return RunOnPortLibrary(kProgram, options.base, kIdBadStart,
+                            [&](RegisterPort& port, const std::atomic<bool>& stop) {
+                                return ReadAndReport(options, port, SystemClock(), stop, stdout);
+                            });
 }
 
 int Main(const std::vector<std::wstring>& args) {

@@ -115,6 +115,7 @@ TEST(NativePort, DeviceIdReadingPutsThePortBack) {
         std::string reply;
         std::string output;
         int status;
+        bool stop = false; // Ctrl+C before the run: it ends at the first wait
     } rows[] = {
         {std::string("\0\x35MFG:Acme;MDL:LinePrinter 9;CMD:PCL,PJL;CLS:PRINTER;", 53),
          "IEEE 1284 device at 378: 53 bytes of Device ID in nibble mode\n"
@@ -131,6 +132,9 @@ TEST(NativePort, DeviceIdReadingPutsThePortBack) {
          "its own two bytes): it has no ID to give\n",
          1},
         {"\xFF\xFFMFG:Ac", "the device at 378 " + stopped + "what came: \"MFG:Ac\"\n", 1},
+        {"\xFF\xFFMFG:Ac",
+         "interrupted: the port is back in compatibility mode, Data and Control as found\n", 1,
+         true},
     };
     for (const auto& row : rows) {
         ScriptedPrinter device(row.reply);
@@ -141,7 +145,7 @@ TEST(NativePort, DeviceIdReadingPutsThePortBack) {
         char* text = nullptr;
         size_t size = 0;
         std::FILE* out = open_memstream(&text, &size);
-        const std::atomic<bool> stop{false};
+        const std::atomic<bool> stop{row.stop};
         EXPECT_EQ(
             ReadAndReport({port.Base(), TransferMode::Nibble}, access, SystemClock(), stop, out),
             row.status);
