@@ -29,7 +29,7 @@ std::unique_ptr<PortSimClient> CreatePortForPrograms(SimSettings settings, std::
     std::swprintf(base, 8, L"%x", settings.base);
     ::SetEnvironmentVariableW(L"PORTSIM_SECTION", settings.section.c_str());
     ::SetEnvironmentVariableW(L"PORTSIM_BASE", base);
-    ::SetEnvironmentVariableW(L"PORTSIM_ECR", settings.hasEcr ? L"1" : L"0");
+    ::SetEnvironmentVariableW(L"PORTSIM_CHIP", ChipName(settings.chip));
     ::SetEnvironmentVariableW(L"PORTSIM_DEVICE", DeviceName(settings.device));
     ::SetEnvironmentVariableW(L"PORTSIM_FAULTS", FaultsText(settings.faults).c_str());
     ::SetEnvironmentVariableW(L"PORTSIM_WAVE", WavesText(settings.waves).c_str());

@@ -44,19 +44,20 @@ PortSnapshot PortSimClient::State() const {
     SectionLock lock(section);
     section.port.now = Now();
     const PortState& port = section.port;
-    const uint16_t ecr = static_cast<uint16_t>(port.base + kEcrOffset);
-    return PortSnapshot{
-        port,
-        {ReadRegister(port, port.base), ReadRegister(port, static_cast<uint16_t>(port.base + 1)),
-         ReadRegister(port, static_cast<uint16_t>(port.base + 2)), ReadRegister(port, ecr)},
-        DriversOn(port),
-        InputPinLevels(port),
-        section.logStart,
-        OldestKept(section),
-        section.nextSeq,
-        section.creatorPid,
-        section.untrackedProcesses,
-        section.settingsNote};
+    const auto read = [&port](uint16_t offset) {
+        PortState copy = port;
+        return ReadRegister(copy, static_cast<uint16_t>(port.base + offset));
+    };
+    return PortSnapshot{port,
+                        {read(0), read(1), read(2), read(kEcrOffset)},
+                        DriversOn(port),
+                        InputPinLevels(port),
+                        section.logStart,
+                        OldestKept(section),
+                        section.nextSeq,
+                        section.creatorPid,
+                        section.untrackedProcesses,
+                        section.settingsNote};
 }
 
 std::vector<ProcessInfo> PortSimClient::Processes() const {
@@ -75,7 +76,8 @@ uint8_t PortSimClient::Peek(uint16_t port) const {
     Section& section = *m_section.get();
     SectionLock lock(section);
     section.port.now = Now();
-    return ReadRegister(section.port, port);
+    PortState copy = section.port;
+    return ReadRegister(copy, port);
 }
 
 LogRead PortSimClient::ReadLog(uint64_t afterSeq) const {
@@ -135,8 +137,12 @@ void PortSimClient::SetWaves(const SquareWaves& waves) {
     Modify([waves](Section& s) { s.port.waves = waves; });
 }
 
+void PortSimClient::SetChip(Chip chip) {
+    Modify([chip](Section& s) { s.port.chip = chip; });
+}
+
 void PortSimClient::SetEcrPresent(bool present) {
-    Modify([present](Section& s) { s.port.hasEcr = present ? 1 : 0; });
+    SetChip(present ? Chip::EcpEpp : Chip::Ps2);
 }
 
 void PortSimClient::SetBase(uint16_t base) {

@@ -12,7 +12,9 @@
 //
 // Every call takes the section's lock for as long as it copies or changes a
 // few fields, so it never sees or leaves the port half updated. Peek and the
-// snapshots do not appear in the access log; only Inp32 and Out32 do.
+// snapshots do not appear in the access log, and read a copy of the port,
+// so that what a read changes (a FIFO byte taken, a timeout bit cleared)
+// stays as it was; only Inp32 and Out32 change it.
 #pragma once
 
 #include <cstdint>
@@ -72,7 +74,7 @@ public:
     PortSnapshot State() const;
     std::vector<ProcessInfo> Processes() const;
 
-    // What Inp32(port) would return now, without logging an access.
+    // What Inp32(port) would return now, without logging or changing anything.
     uint8_t Peek(uint16_t port) const;
 
     // The kept entries after sequence number afterSeq (0: all of them) and
@@ -95,6 +97,8 @@ public:
     // The square waves on the input pins, in place of any there were.
     void SetWaves(const SquareWaves& waves);
 
+    void SetChip(Chip chip);
+    // With an ECR: the ecp-epp chip; without: ps2.
     void SetEcrPresent(bool present);
     void SetBase(uint16_t base);
 

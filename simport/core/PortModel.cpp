@@ -6,7 +6,8 @@ namespace portsim {
 
 namespace {
 
-constexpr uint8_t kStatusFixedOnes = 0x07;
+constexpr uint8_t kStatusFixedOnes = 0x06;
+constexpr uint8_t kStatusTimeout = 0x01; // EPP timeout; reads 1 on chips without EPP
 constexpr uint8_t kStatusBusyInverted = 0x80;
 constexpr uint8_t kControlFixedOnes = 0xC0;
 constexpr uint8_t kControlWritable = 0x3F;
@@ -14,12 +15,28 @@ constexpr uint8_t kEcrFifoEmpty = 0x01;
 constexpr uint8_t kEcrFifoFull = 0x02;
 constexpr int kFirstInputBit = 3;   // Status bits 3..7 are the input pins
 constexpr uint32_t kLooseEvery = 3; // an intermittent wire opens every third output write
+constexpr uint16_t kTenBitDecode = 0x3FF;
+constexpr uint16_t kEppAddressOffset = 3;
+constexpr uint16_t kLastEppDataOffset = 7;
+// Configuration registers: cnfgA says 8-bit words (bits 6..4 = 001); cnfgB
+// IRQ 7 (bits 5..3 = 001) and DMA channel 3 (bits 2..0 = 011).
+constexpr uint8_t kCnfgA = 0x10;
+constexpr uint8_t kCnfgB = 0x0B;
 
-enum class Register : uint8_t { None, Data, Status, Control, Ecr };
+enum class Register : uint8_t { None, Data, Status, Control, Epp, Fifo, CnfgB, Ecr };
+
+bool InEppMode(const PortState& port) {
+    return port.chip == Chip::Epp ||
+           (port.chip == Chip::EcpEpp && EffectiveMode(port) == kEcrModeEpp);
+}
 
 // The register a port number selects, None for the empty bus.
 Register Decode(const PortState& port, uint16_t number) {
-    const auto offset = static_cast<uint16_t>(number - port.base);
+    auto offset = static_cast<uint16_t>(number - port.base);
+    if (port.chip == Chip::Alias10)
+        offset &= kTenBitDecode;
+    if (offset >= kEppAddressOffset && offset <= kLastEppDataOffset)
+        return InEppMode(port) ? Register::Epp : Register::None;
     switch (offset) {
     case 0:
         return Register::Data;
@@ -27,20 +44,63 @@ Register Decode(const PortState& port, uint16_t number) {
         return Register::Status;
     case 2:
         return Register::Control;
+    case kExtendedOffset:
+        return HasEcr(port.chip) ? Register::Fifo : Register::None;
+    case kExtendedOffset + 1:
+        return HasEcr(port.chip) ? Register::CnfgB : Register::None;
     case kEcrOffset:
-        return port.hasEcr ? Register::Ecr : Register::None;
+        return HasEcr(port.chip) ? Register::Ecr : Register::None;
     default:
         return Register::None;
     }
 }
 
+// The modes in which E + 0 is the FIFO.
+bool FifoMode(uint8_t mode) {
+    return mode == kEcrModeFifo || mode == kEcrModeEcp || mode == kEcrModeTest;
+}
+
+uint8_t ReadFifo(PortState& port) {
+    const uint8_t mode = EffectiveMode(port);
+    if (mode == kEcrModeConfiguration)
+        return kCnfgA;
+    if (!FifoMode(mode) || port.fifoCount == 0)
+        return kEmptyBus;
+    const uint8_t oldest = port.fifo[0];
+    --port.fifoCount;
+    std::copy(port.fifo + 1, port.fifo + 1 + port.fifoCount, port.fifo);
+    return oldest;
+}
+
+void WriteFifo(PortState& port, uint8_t value) {
+    if (FifoMode(EffectiveMode(port)) && port.fifoCount < kFifoDepth)
+        port.fifo[port.fifoCount++] = value;
+}
+
+uint8_t ReadEcr(const PortState& port) {
+    const uint8_t full = port.fifoCount == kFifoDepth ? kEcrFifoFull : 0;
+    const uint8_t empty = port.fifoCount == 0 ? kEcrFifoEmpty : 0;
+    return static_cast<uint8_t>((port.ecr & ~(kEcrFifoFull | kEcrFifoEmpty)) | full | empty);
+}
+
+// As chips do, entering SPP or byte mode empties the FIFO.
+void WriteEcr(PortState& port, uint8_t value) {
+    port.ecr = value;
+    if (EffectiveMode(port) <= kEcrModeByte)
+        port.fifoCount = 0;
+}
+
 } // namespace
 
-PortState PowerOnState(uint16_t base, bool hasEcr, Device device, PlugFaults faults,
+bool HasEcr(Chip chip) {
+    return chip == Chip::Ecp || chip == Chip::EcpEpp;
+}
+
+PortState PowerOnState(uint16_t base, Chip chip, Device device, PlugFaults faults,
                        SquareWaves waves) {
     PortState port{};
     port.base = base;
-    port.hasEcr = hasEcr ? 1 : 0;
+    port.chip = chip;
     port.device = device;
     port.faults = faults;
     port.waves = waves;
@@ -49,11 +109,26 @@ PortState PowerOnState(uint16_t base, bool hasEcr, Device device, PlugFaults fau
     port.ecr = kEcrPowerOn;
     port.pinLevels = kAllInputPinsHigh;
     port.deviceData = kEmptyBus;
+    // Status reads 0x7F with nothing attached on every chip and in every
+    // mode: the timeout bit powers on set.
+    port.eppTimeout = 1;
     return port;
 }
 
 uint8_t EffectiveMode(const PortState& port) {
-    return port.hasEcr ? static_cast<uint8_t>(port.ecr >> 5) : kEcrModeByte;
+    switch (port.chip) {
+    case Chip::Spp:
+        return kEcrModeSpp;
+    case Chip::Epp:
+        return kEcrModeEpp;
+    case Chip::Ecp:
+    case Chip::EcpEpp:
+        return static_cast<uint8_t>(port.ecr >> 5);
+    case Chip::Ps2:
+    case Chip::Alias10:
+        break;
+    }
+    return kEcrModeByte;
 }
 
 bool DriversOn(const PortState& port) {
@@ -191,17 +266,38 @@ uint8_t InputPinLevels(const PortState& port) {
     return WithWaves(port, DeviceInputLevels(port));
 }
 
-uint8_t ReadRegister(const PortState& port, uint16_t number) {
+namespace {
+
+// Bit 0 is the timeout bit in EPP mode; the EPP chip clears it as it is read.
+uint8_t ReadStatus(PortState& port) {
+    const bool timeoutBit = InEppMode(port);
+    const uint8_t bit0 = !timeoutBit || port.eppTimeout ? kStatusTimeout : 0;
+    if (port.chip == Chip::Epp)
+        port.eppTimeout = 0;
+    return static_cast<uint8_t>((InputPinLevels(port) ^ kStatusBusyInverted) | kStatusFixedOnes |
+                                bit0);
+}
+
+} // namespace
+
+uint8_t ReadRegister(PortState& port, uint16_t number) {
     switch (Decode(port, number)) {
     case Register::Data:
         return DataLineLevels(port);
     case Register::Status:
-        return static_cast<uint8_t>((InputPinLevels(port) ^ kStatusBusyInverted) |
-                                    kStatusFixedOnes);
+        return ReadStatus(port);
     case Register::Control:
         return static_cast<uint8_t>((ControlLineBits(port) & kControlWritable) | kControlFixedOnes);
+    case Register::Epp:
+        // No device answers an EPP cycle: the chip gives up and flags it.
+        port.eppTimeout = 1;
+        return kEmptyBus;
+    case Register::Fifo:
+        return ReadFifo(port);
+    case Register::CnfgB:
+        return EffectiveMode(port) == kEcrModeConfiguration ? kCnfgB : kEmptyBus;
     case Register::Ecr:
-        return static_cast<uint8_t>((port.ecr & ~kEcrFifoFull) | kEcrFifoEmpty);
+        return ReadEcr(port);
     case Register::None:
         break;
     }
@@ -218,10 +314,20 @@ void WriteRegister(PortState& port, uint16_t number, uint8_t value) {
         port.control = value;
         ++port.outputWrites;
         break;
-    case Register::Ecr:
-        port.ecr = value;
-        break;
     case Register::Status:
+        if (port.chip == Chip::EcpEpp && (value & kStatusTimeout))
+            port.eppTimeout = 0;
+        break;
+    case Register::Epp:
+        port.eppTimeout = 1;
+        break;
+    case Register::Fifo:
+        WriteFifo(port, value);
+        break;
+    case Register::Ecr:
+        WriteEcr(port, value);
+        break;
+    case Register::CnfgB:
     case Register::None:
         break;
     }

@@ -1,24 +1,45 @@
-// The simulated PC parallel port: its registers, its modes and the device on
-// its cable, as plain data and pure functions. Every process that uses the
-// simulator sees one PortState, kept in the shared section.
+// The simulated PC parallel port: its chip, its registers, its modes and the
+// device on its cable, as plain data and functions of it. Every process that
+// uses the simulator sees one PortState, kept in the shared section; reads
+// may change it too (a FIFO read pops a byte, a Status read can clear the
+// EPP timeout bit).
 //
-// Registers (B = base, all sums 16-bit, so they wrap at 0xFFFF):
+// Registers (B = base, E = B + 0x400, all sums 16-bit, so they wrap at 0xFFFF):
 //   B          Data     writes latch the output lines; a read returns the
 //                       latch while the port drives the lines, else the
 //                       levels the device puts on them
 //   B + 1      Status   bits 3..7 the input pins 15, 13, 12, 10, 11 (bit 7
-//                       inverted), bits 0..2 read 1; writes ignored
+//                       inverted), bits 1..2 read 1, bit 0 the EPP timeout
+//                       on chips with EPP (else 1); writes ignored except
+//                       where they clear the timeout
 //   B + 2      Control  bits 0..5 read back, bits 6..7 read 1
+//   B + 3..7   EPP      address (3) and data (4..7) on chips with EPP, in
+//                       EPP mode; nothing answers there, so every access
+//                       times out
+//   E + 0      FIFO     in ECR modes 010, 011 and 110 (16 bytes: a write
+//                       adds one, a read takes the oldest); cnfgA in 111
+//   E + 1      cnfgB    in ECR mode 111
+//   E + 2      ECR      mode field 7..5 and bits 4..2 read back, bit 1 FIFO
+//                       full, bit 0 FIFO empty
 // A loopback plug's short holds its output line, as Data and Control read.
-//   B + 0x402  ECR      mode field 7..5 and bits 4..2 read back, bit 1 (FIFO
-//                       full) reads 0, bit 0 (FIFO empty) reads 1; absent on
-//                       the model without ECR
-// Every other port number is an empty bus: reads 0xFF, ignores writes.
+// Every other port number is an empty bus: reads 0xFF, ignores writes. What
+// each chip has of these is told at Chip.
 #pragma once
 
 #include <cstdint>
 
 namespace portsim {
+
+// The common parallel-port chips. Chips without an ECR run in one mode: SPP,
+// PS/2 (byte mode) or EPP.
+enum class Chip : uint8_t {
+    Spp = 0,     // no ECR, no EPP; Control bit 5 ignored: the data lines always drive
+    Ps2 = 1,     // no ECR; Control bit 5 turns the data drivers off
+    Epp = 2,     // no ECR; as Ps2, plus the EPP registers; a Status read clears the timeout
+    Ecp = 3,     // ECR, FIFO, configuration registers; no EPP (ECR mode 100 gives nothing)
+    EcpEpp = 4,  // as Ecp, plus EPP in ECR mode 100; writing 1 to Status bit 0 clears the timeout
+    Alias10 = 5, // decodes 10 address bits: E + n is B + n; otherwise as Ps2
+};
 
 enum class Device : uint8_t {
     None = 0,     // nothing on the cable: the input pins idle high
@@ -51,7 +72,9 @@ struct SquareWaves {
 constexpr uint32_t kMostWaveMilliHertz = 1000000000; // 1 MHz
 
 constexpr uint16_t kDefaultBase = 0x378;
-constexpr uint16_t kEcrOffset = 0x402; // ECR = base + 0x400 (ECP registers) + 2
+constexpr uint16_t kExtendedOffset = 0x400; // the ECP registers
+constexpr uint16_t kEcrOffset = 0x402;      // ECR = base + 0x400 (ECP registers) + 2
+constexpr uint8_t kFifoDepth = 16;
 constexpr uint8_t kEmptyBus = 0xFF;
 
 // Levels of the five input pins in their Status bit positions, 1 = high.
@@ -61,19 +84,26 @@ constexpr uint8_t kAllInputPinsHigh = kInputPinMask;
 constexpr uint8_t kControlDirection = 0x20; // Control bit 5: 1 turns the data drivers off
 constexpr uint8_t kEcrPowerOn = 0x35;       // byte mode, FIFO empty: as a probed port is left
 constexpr uint8_t kControlPowerOn = 0x0C;   // initialise high, select in asserted
-constexpr uint8_t kEcrModeByte = 1;         // ECR mode field values (bits 7..5)
+constexpr uint8_t kEcrModeSpp = 0;          // ECR mode field values (bits 7..5)
+constexpr uint8_t kEcrModeByte = 1;
+constexpr uint8_t kEcrModeFifo = 2; // parallel-port FIFO
 constexpr uint8_t kEcrModeEcp = 3;
 constexpr uint8_t kEcrModeEpp = 4;
+constexpr uint8_t kEcrModeTest = 6;
+constexpr uint8_t kEcrModeConfiguration = 7;
 
 struct PortState {
     uint16_t base;
-    uint8_t hasEcr; // 1: ECP port with an ECR at base + 0x402; 0: no ECR
+    Chip chip;
     Device device;
     uint8_t data;       // output latch
     uint8_t control;    // as last written
     uint8_t ecr;        // as last written (reads force bits 1 and 0)
     uint8_t pinLevels;  // External device: input pin levels, kInputPinMask bits
     uint8_t deviceData; // External device: the data-line levels it drives
+    uint8_t eppTimeout; // 1: Status bit 0 set (chips with EPP)
+    uint8_t fifoCount;  // bytes in the FIFO, the oldest at fifo[0]
+    uint8_t fifo[kFifoDepth];
     PlugFaults faults;
     uint32_t outputWrites; // writes to Data and Control since power-on
     SquareWaves waves;
@@ -82,14 +112,17 @@ struct PortState {
 };
 
 // The state of a port just after power-on with this configuration.
-PortState PowerOnState(uint16_t base, bool hasEcr, Device device, PlugFaults faults = {},
+PortState PowerOnState(uint16_t base, Chip chip, Device device, PlugFaults faults = {},
                        SquareWaves waves = {});
 
-uint8_t ReadRegister(const PortState& port, uint16_t number);
+uint8_t ReadRegister(PortState& port, uint16_t number);
 void WriteRegister(PortState& port, uint16_t number, uint8_t value);
 
-// The ECR mode field (bits 7..5) in effect: the model without ECR behaves
-// as a PS/2 (byte mode) port.
+// True for the chips with an ECR at base + 0x402.
+bool HasEcr(Chip chip);
+
+// The ECR mode field (bits 7..5) in effect; a chip without ECR runs in its
+// one mode (SPP, byte or EPP).
 uint8_t EffectiveMode(const PortState& port);
 
 // True while the port drives the data lines from its latch.

@@ -17,7 +17,7 @@
 namespace portsim {
 
 constexpr uint32_t kSectionMagic = 0x4D53504B; // "KPSM"
-constexpr uint32_t kLayoutVersion = 3;
+constexpr uint32_t kLayoutVersion = 4;
 constexpr uint32_t kLogCapacity = 8192; // entries; the oldest are overwritten
 constexpr uint32_t kProcessSlots = 32;
 constexpr size_t kNoteLength = 1024;

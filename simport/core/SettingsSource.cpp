@@ -55,8 +55,9 @@ SimSettings LoadSimSettings(const std::wstring& folder) {
         const wchar_t* variable;
         const wchar_t* key;
     } variables[] = {{L"PORTSIM_SECTION", L"section"}, {L"PORTSIM_BASE", L"base"},
-                     {L"PORTSIM_ECR", L"ecr"},         {L"PORTSIM_DEVICE", L"device"},
-                     {L"PORTSIM_FAULTS", L"faults"},   {L"PORTSIM_WAVE", L"wave"}};
+                     {L"PORTSIM_ECR", L"ecr"},         {L"PORTSIM_CHIP", L"chip"},
+                     {L"PORTSIM_DEVICE", L"device"},   {L"PORTSIM_FAULTS", L"faults"},
+                     {L"PORTSIM_WAVE", L"wave"}};
     for (const auto& v : variables) {
         if (const auto value = Variable(v.variable))
             ApplySetting(settings, v.key, *value, v.variable);

@@ -38,7 +38,7 @@ void Initialise(Section& section, const SimSettings& settings) {
 } // namespace
 
 void ResetSection(Section& section, const SimSettings& settings) {
-    section.port = PowerOnState(settings.base, settings.hasEcr, settings.device, settings.faults,
+    section.port = PowerOnState(settings.base, settings.chip, settings.device, settings.faults,
                                 settings.waves);
     section.port.ticksPerSecond = section.ticksPerSecond;
     ClearLog(section);

@@ -39,28 +39,58 @@ std::optional<uint16_t> ParseHexPort(std::wstring_view text) {
     return value;
 }
 
-std::optional<Device> ParseDevice(std::wstring_view text) {
+namespace {
+
+template <typename Value> struct Named {
+    Value value;
+    const wchar_t* name;
+};
+
+const Named<Chip> kChips[] = {{Chip::Spp, L"spp"},        {Chip::Ps2, L"ps2"},
+                              {Chip::Epp, L"epp"},        {Chip::Ecp, L"ecp"},
+                              {Chip::EcpEpp, L"ecp-epp"}, {Chip::Alias10, L"alias10"}};
+
+const Named<Device> kDevices[] = {{Device::None, L"none"},
+                                  {Device::Loopback, L"loopback"},
+                                  {Device::External, L"external"},
+                                  {Device::ControlLoopback, L"control-loopback"}};
+
+template <typename Value, size_t N>
+std::optional<Value> ValueNamed(const Named<Value> (&names)[N], std::wstring_view text) {
     const std::wstring name = Lower(Trim(text));
-    for (const Device device :
-         {Device::None, Device::Loopback, Device::External, Device::ControlLoopback}) {
-        if (name == DeviceName(device))
-            return device;
+    for (const Named<Value>& named : names) {
+        if (name == named.name)
+            return named.value;
     }
     return std::nullopt;
 }
 
-const wchar_t* DeviceName(Device device) {
-    switch (device) {
-    case Device::Loopback:
-        return L"loopback";
-    case Device::External:
-        return L"external";
-    case Device::ControlLoopback:
-        return L"control-loopback";
-    case Device::None:
-        break;
+// The first entry's name for a value not in the table.
+template <typename Value, size_t N>
+const wchar_t* NameOf(const Named<Value> (&names)[N], Value value) {
+    for (const Named<Value>& named : names) {
+        if (named.value == value)
+            return named.name;
     }
-    return L"none";
+    return names[0].name;
+}
+
+} // namespace
+
+std::optional<Chip> ParseChip(std::wstring_view text) {
+    return ValueNamed(kChips, text);
+}
+
+const wchar_t* ChipName(Chip chip) {
+    return NameOf(kChips, chip);
+}
+
+std::optional<Device> ParseDevice(std::wstring_view text) {
+    return ValueNamed(kDevices, text);
+}
+
+const wchar_t* DeviceName(Device device) {
+    return NameOf(kDevices, device);
 }
 
 void ApplySetting(SimSettings& settings, std::wstring_view key, std::wstring_view value,
@@ -81,9 +111,14 @@ void ApplySetting(SimSettings& settings, std::wstring_view key, std::wstring_vie
             settings.base = *base;
         else
             reject(L"a hex port number");
+    } else if (name == L"chip") {
+        if (const auto chip = ParseChip(value))
+            settings.chip = *chip;
+        else
+            reject(L"spp, ps2, epp, ecp, ecp-epp or alias10");
     } else if (name == L"ecr") {
         if (value == L"1" || value == L"0")
-            settings.hasEcr = value == L"1";
+            settings.chip = value == L"1" ? Chip::EcpEpp : Chip::Ps2;
         else
             reject(L"1 or 0");
     } else if (name == L"device") {

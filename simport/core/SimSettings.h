@@ -6,7 +6,9 @@
 //   ini key   variable          value                      default
 //   section   PORTSIM_SECTION   name of the shared section Local\KelvarinPortSim
 //   base      PORTSIM_BASE      base address, hex          378
-//   ecr       PORTSIM_ECR       1: ECP port, 0: no ECR     1
+//   chip      PORTSIM_CHIP      spp | ps2 | epp | ecp |    ecp-epp
+//                               ecp-epp | alias10
+//   ecr       PORTSIM_ECR       1: chip ecp-epp, 0: ps2    1
 //   device    PORTSIM_DEVICE    none | loopback |          none
 //                               control-loopback
 //   faults    PORTSIM_FAULTS    the plug's faults          none
@@ -14,7 +16,8 @@
 //   wave      PORTSIM_WAVE      square waves on input      none
 //                               pins (core/WaveText.h)
 //
-// A value that is not understood keeps the default and is noted; the notes
+// Of chip and ecr, the one applied last decides (PORTSIM_CHIP after
+// PORTSIM_ECR). A value that is not understood keeps the default and is noted; the notes
 // are kept in the section, where the tool shows them.
 #pragma once
 
@@ -33,7 +36,7 @@ inline constexpr wchar_t kSettingsFileName[] = L"portsim.ini";
 struct SimSettings {
     std::wstring section = kDefaultSectionName;
     uint16_t base = kDefaultBase;
-    bool hasEcr = true;
+    Chip chip = Chip::EcpEpp;
     Device device = Device::None;
     PlugFaults faults{};
     SquareWaves waves{};
@@ -50,6 +53,10 @@ void ApplyIniText(SimSettings& settings, std::wstring_view text, std::wstring_vi
 
 // A port number in hex, with or without 0x: "378", "0x378", "D100".
 std::optional<uint16_t> ParseHexPort(std::wstring_view text);
+
+// "spp", "ps2", "epp", "ecp", "ecp-epp" or "alias10" (any case).
+std::optional<Chip> ParseChip(std::wstring_view text);
+const wchar_t* ChipName(Chip chip);
 
 // "none", "loopback", "external" or "control-loopback" (any case).
 std::optional<Device> ParseDevice(std::wstring_view text);

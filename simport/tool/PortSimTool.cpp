@@ -45,14 +45,18 @@ const char kUsage[] =
     "                            third write to Data or Control); 'fault none' mends it\n"
     "  wave PIN HZ[, PIN HZ...]  square waves on input pins 10, 11, 12, 13, 15, e.g.\n"
     "                            'wave 11 1000, 10 2.5'; 'wave none' stops them\n"
-    "  model ecr|no-ecr          an ECP port with its ECR, or a port without one\n"
+    "  chip spp|ps2|epp|ecp|ecp-epp|alias10\n"
+    "                            the port's chip: SPP only, PS/2 (bidirectional), EPP\n"
+    "                            without ECR, ECP with ECR and FIFO, ECP and EPP, or a\n"
+    "                            card decoding 10 address bits (base+400 is base)\n"
+    "  model ecr|no-ecr          chip ecp-epp, or chip ps2\n"
     "  base HEX                  moves the port to another base address\n"
     "  reset                     the power-on state from the settings; empties the log\n"
     "  hold                      keeps the port in existence until Enter is pressed\n"
     "The port exists while some process has " KELVARIN_PORT_LIBRARY_FILE
     " loaded, or 'portsim hold' runs.\n"
-    "Settings: portsim.ini beside this program, PORTSIM_SECTION, PORTSIM_BASE, PORTSIM_ECR,\n"
-    "PORTSIM_DEVICE, PORTSIM_FAULTS, PORTSIM_WAVE (see docs/simulated-port.md).\n";
+    "Settings: portsim.ini beside this program, PORTSIM_SECTION, PORTSIM_BASE, PORTSIM_CHIP,\n"
+    "PORTSIM_ECR, PORTSIM_DEVICE, PORTSIM_FAULTS, PORTSIM_WAVE (see docs/simulated-port.md).\n";
 
 int BadInput(const std::string& message) {
     std::fprintf(stderr, "portsim: %s\n(portsim help shows the commands)\n", message.c_str());
@@ -80,8 +84,9 @@ std::unique_ptr<PortSimClient> OpenPort(const portsim::SimSettings& settings) {
             stderr,
             "portsim: %s\n(the port exists while a program has " KELVARIN_PORT_LIBRARY_FILE
             " loaded, or "
-            "while 'portsim hold' runs; new ports start with base 0x%04X, %s, device %s)\n",
-            portsim::Narrow(error).c_str(), settings.base, settings.hasEcr ? "ECR" : "no ECR",
+            "while 'portsim hold' runs; new ports start with base 0x%04X, chip %s, device %s)\n",
+            portsim::Narrow(error).c_str(), settings.base,
+            portsim::Narrow(portsim::ChipName(settings.chip)).c_str(),
             portsim::Narrow(portsim::DeviceName(settings.device)).c_str());
     return client;
 }
@@ -217,6 +222,14 @@ std::optional<Action> ParseWave(const Args& args, const portsim::SimSettings&,
                             problem);
 }
 
+std::optional<Action> ParseChip(const Args& args, const portsim::SimSettings&,
+                                std::string* problem) {
+    const auto chip = args.size() == 1 ? portsim::ParseChip(args[0]) : std::nullopt;
+    if (!chip)
+        return Reject(problem, "chip needs spp, ps2, epp, ecp, ecp-epp or alias10");
+    return [chip = *chip](PortSimClient& port) { port.SetChip(chip); };
+}
+
 std::optional<Action> ParseModel(const Args& args, const portsim::SimSettings&,
                                  std::string* problem) {
     if (args.size() != 1 || (args[0] != L"ecr" && args[0] != L"no-ecr"))
@@ -266,12 +279,10 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {L"show", false, ParseShow},          {L"log", true, ParseLog},
-    {L"clear-log", false, ParseClearLog}, {L"pins", true, ParsePins},
-    {L"data", true, ParseData},           {L"device", true, ParseDevice},
-    {L"fault", true, ParseFault},         {L"wave", true, ParseWave},
-    {L"model", true, ParseModel},         {L"base", true, ParseBase},
-    {L"reset", false, ParseReset},
+    {L"show", false, ParseShow},  {L"log", true, ParseLog},   {L"clear-log", false, ParseClearLog},
+    {L"pins", true, ParsePins},   {L"data", true, ParseData}, {L"device", true, ParseDevice},
+    {L"fault", true, ParseFault}, {L"wave", true, ParseWave}, {L"chip", true, ParseChip},
+    {L"model", true, ParseModel}, {L"base", true, ParseBase}, {L"reset", false, ParseReset},
 };
 
 int Run(const Args& args) {

@@ -36,11 +36,15 @@ const char* ModeName(uint8_t mode) {
 }
 
 std::string PortLine(const PortState& port) {
-    if (!port.hasEcr)
-        return Format("port      base 0x%04X, no ECR (a byte-mode port)\n", port.base);
-    return Format("port      base 0x%04X, ECP port with ECR at 0x%04X, mode %d%d%d %s\n", port.base,
-                  static_cast<uint16_t>(port.base + kEcrOffset), (port.ecr >> 7) & 1,
-                  (port.ecr >> 6) & 1, (port.ecr >> 5) & 1, ModeName(EffectiveMode(port)));
+    const std::string chip = Narrow(ChipName(port.chip));
+    if (!HasEcr(port.chip))
+        return Format("port      base 0x%04X, chip %s, no ECR, %s mode%s\n", port.base,
+                      chip.c_str(), ModeName(EffectiveMode(port)),
+                      port.chip == Chip::Alias10 ? ", decoding 10 address bits" : "");
+    return Format("port      base 0x%04X, chip %s, ECR at 0x%04X, mode %d%d%d %s, FIFO %d of %d\n",
+                  port.base, chip.c_str(), static_cast<uint16_t>(port.base + kEcrOffset),
+                  (port.ecr >> 7) & 1, (port.ecr >> 6) & 1, (port.ecr >> 5) & 1,
+                  ModeName(EffectiveMode(port)), port.fifoCount, kFifoDepth);
 }
 
 std::string RegisterLine(const char* name, uint16_t number, uint8_t value,
@@ -102,7 +106,9 @@ std::string FormatState(const PortSimClient& client, const std::wstring& section
                          PinText(s.inputPins));
     text += RegisterLine("Control", static_cast<uint16_t>(port.base + 2), s.reads[2], "");
     text += RegisterLine("ECR", static_cast<uint16_t>(port.base + kEcrOffset), s.reads[3],
-                         port.hasEcr ? "" : "(no ECR: empty bus)");
+                         HasEcr(port.chip)            ? ""
+                         : port.chip == Chip::Alias10 ? "(no ECR: the Control register)"
+                                                      : "(no ECR: empty bus)");
     if (s.nextSeq == s.oldestKept)
         text += "log       empty\n";
     else

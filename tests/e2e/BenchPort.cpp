@@ -8,7 +8,7 @@ namespace e2e {
 ::testing::AssertionResult BenchPort::Open(const BenchOptions& options) {
     portsim::SimSettings settings;
     settings.base = options.base;
-    settings.hasEcr = options.ecr;
+    settings.chip = options.ecr ? portsim::Chip::EcpEpp : portsim::Chip::Ps2;
     settings.device = options.device;
     settings.faults = options.faults;
     settings.waves = options.waves;

@@ -9,9 +9,42 @@
 
 namespace {
 
+using portsim::Chip;
 using portsim::Device;
 
 using RegisterRules = SimPortTest;
+
+// One access of a rule's sequence: a write, or a read and what it returns.
+struct Step {
+    bool write;
+    uint16_t port;
+    uint8_t value;
+};
+constexpr Step W(uint16_t port, uint8_t value) {
+    return {true, port, value};
+}
+constexpr Step R(uint16_t port, uint8_t value) {
+    return {false, port, value};
+}
+
+// Runs one fact's accesses through the library, reads checked.
+void ExpectSteps(const SimLibrary& library, const char* fact, const std::vector<Step>& steps) {
+    for (size_t i = 0; i < steps.size(); ++i) {
+        const Step& step = steps[i];
+        if (step.write)
+            library.Out(step.port, step.value);
+        else
+            EXPECT_EQ(library.In(step.port), step.value)
+                << fact << ", step " << i << std::hex << " (port " << step.port << ")";
+    }
+}
+
+// A fact of one chip, from power-on.
+struct ChipFact {
+    Chip chip;
+    const char* fact;
+    std::vector<Step> steps;
+};
 
 TEST_F(RegisterRules, PowerOnValues) {
     EXPECT_EQ(m_library->In(0x378), 0x00);
@@ -98,6 +131,81 @@ TEST_F(RegisterRules, EcrReadsBackExceptTheFifoFlags) {
         m_library->Out(0x77A, static_cast<uint16_t>(n));
         // Bit 0 (FIFO empty) always reads 1, bit 1 (FIFO full) always 0.
         EXPECT_EQ(m_library->In(0x77A), (n & ~0x02) | 0x01) << "written " << n;
+    }
+}
+
+TEST_F(RegisterRules, EachChipAnswersAsItsKind) {
+    const ChipFact facts[] = {
+        {Chip::Spp, "no ECR", {R(0x77A, 0xFF), W(0x77A, 0x34), R(0x77A, 0xFF)}},
+        {Chip::Spp, "Control bit 5 ignored", {W(0x37A, 0x24), W(0x378, 0x55), R(0x378, 0x55)}},
+        {Chip::Spp, "no EPP", {R(0x37C, 0xFF), R(0x379, 0x7F), R(0x379, 0x7F)}},
+        {Chip::Ps2, "no ECR", {W(0x77A, 0x34), R(0x77A, 0xFF), R(0x37A, 0xCC)}},
+        {Chip::Ps2, "Control bit 5 reverses", {W(0x37A, 0x24), W(0x378, 0x55), R(0x378, 0xFF)}},
+        {Chip::Ps2, "no EPP", {R(0x37C, 0xFF), R(0x379, 0x7F), R(0x379, 0x7F)}},
+        {Chip::Epp, "no ECR", {W(0x77A, 0x34), R(0x77A, 0xFF)}},
+        {Chip::Epp, "Control bit 5 reverses", {W(0x37A, 0x24), W(0x378, 0x55), R(0x378, 0xFF)}},
+        {Chip::Epp,
+         "timeout set at power-on, cleared by reading",
+         {R(0x379, 0x7F), R(0x379, 0x7E)}},
+        {Chip::Epp,
+         "EPP data read times out",
+         {R(0x379, 0x7F), R(0x37C, 0xFF), R(0x379, 0x7F), R(0x379, 0x7E)}},
+        {Chip::Epp,
+         "EPP address write times out",
+         {R(0x379, 0x7F), W(0x37B, 0x01), R(0x379, 0x7F)}},
+        {Chip::Epp, "writing Status clears nothing", {W(0x379, 0x01), R(0x379, 0x7F)}},
+        {Chip::Ecp, "ECR 34 reads 35", {R(0x77A, 0x35), W(0x77A, 0x34), R(0x77A, 0x35)}},
+        {Chip::Ecp, "ECR does not follow Control", {W(0x37A, 0x2F), R(0x77A, 0x35)}},
+        {Chip::Ecp,
+         "modes 010 and 011",
+         {W(0x77A, 0x54), R(0x77A, 0x55), W(0x77A, 0x74), R(0x77A, 0x75)}},
+        {Chip::Ecp, "configuration mode", {W(0x77A, 0xF4), R(0x778, 0x10), R(0x779, 0x0B)}},
+        {Chip::Ecp,
+         "mode 100 has no EPP",
+         {W(0x77A, 0x94), R(0x379, 0x7F), R(0x37C, 0xFF), R(0x379, 0x7F)}},
+        {Chip::Ecp,
+         "byte mode empties the FIFO",
+         {W(0x77A, 0xD4), W(0x778, 0x01), R(0x77A, 0xD4), W(0x77A, 0x34), R(0x77A, 0x35)}},
+        {Chip::EcpEpp, "ECR 34 reads 35", {W(0x37A, 0x2F), W(0x77A, 0x34), R(0x77A, 0x35)}},
+        {Chip::EcpEpp, "configuration mode", {W(0x77A, 0xF4), R(0x778, 0x10), R(0x779, 0x0B)}},
+        {Chip::EcpEpp,
+         "timeout set at power-on, EPP only in mode 100",
+         {W(0x77A, 0x94), R(0x379, 0x7F), W(0x379, 0x01), R(0x379, 0x7E), W(0x77A, 0x34),
+          R(0x379, 0x7F), R(0x37C, 0xFF), W(0x77A, 0x94), R(0x379, 0x7E)}},
+        {Chip::EcpEpp,
+         "EPP read times out, writing 1 clears",
+         {W(0x77A, 0x94), W(0x379, 0x01), R(0x37C, 0xFF), R(0x379, 0x7F), R(0x379, 0x7F),
+          W(0x379, 0x00), R(0x379, 0x7F), W(0x379, 0x01), R(0x379, 0x7E)}},
+        {Chip::Alias10,
+         "base + 402 is Control",
+         {W(0x77A, 0x34), R(0x37A, 0xF4), W(0x37A, 0x0C), R(0x77A, 0xCC)}},
+        {Chip::Alias10, "base + 400 is Data", {W(0x778, 0x5A), R(0x378, 0x5A)}},
+        {Chip::Alias10, "Control bit 5 reverses", {W(0x37A, 0x24), W(0x378, 0x55), R(0x378, 0xFF)}},
+        {Chip::Alias10, "no EPP", {R(0x37C, 0xFF), R(0x379, 0x7F)}},
+    };
+    for (const ChipFact& f : facts) {
+        portsim::SimSettings settings;
+        settings.chip = f.chip;
+        m_client->Reset(settings);
+        ExpectSteps(*m_library, f.fact, f.steps);
+    }
+}
+
+// In test mode E + 0 fills the FIFO, 16 bytes deep, and reads take them in
+// order; the ECR's bit 1 says full, bit 0 empty.
+TEST_F(RegisterRules, FifoInTestMode) {
+    for (const Chip chip : {Chip::Ecp, Chip::EcpEpp}) {
+        m_client->SetChip(chip);
+        m_library->Out(0x77A, 0xD4);
+        for (uint16_t n = 0; n < 15; ++n)
+            m_library->Out(0x778, static_cast<uint16_t>(0xA0 + n));
+        EXPECT_EQ(m_library->In(0x77A), 0xD4);
+        m_library->Out(0x778, 0xAF);
+        EXPECT_EQ(m_library->In(0x77A), 0xD6);
+        m_library->Out(0x778, 0x00); // no room
+        for (uint16_t n = 0; n < 16; ++n)
+            EXPECT_EQ(m_library->In(0x778), 0xA0 + n);
+        EXPECT_EQ(m_library->In(0x77A), 0xD5);
     }
 }
 

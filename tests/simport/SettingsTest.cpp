@@ -33,13 +33,14 @@ TEST_F(Settings, ParseHexPort) {
 
 TEST_F(Settings, EnvironmentConfiguresANewSection) {
     SetEnvironmentVariableW(L"PORTSIM_BASE", L"0x278");
-    SetEnvironmentVariableW(L"PORTSIM_ECR", L"0");
+    SetEnvironmentVariableW(L"PORTSIM_ECR", L"1");
+    SetEnvironmentVariableW(L"PORTSIM_CHIP", L"Alias10"); // wins over PORTSIM_ECR
     SetEnvironmentVariableW(L"PORTSIM_DEVICE", L"Loopback");
     SimLibrary library;
     library.Out(0x278, 0x10);
     EXPECT_EQ(library.In(0x278), 0x10);
     EXPECT_EQ(library.In(0x279), 0x07); // loopback: data bit 4 drives busy
-    EXPECT_EQ(library.In(0x67A), 0xFF); // no ECR
+    EXPECT_EQ(library.In(0x67A), 0xCC); // no ECR: base + 402 is Control
     EXPECT_EQ(library.In(0x378), 0xFF);
     EXPECT_TRUE(Client()->State().settingsNote.empty());
 }
@@ -54,6 +55,7 @@ TEST_F(Settings, TheFirstUserDecides) {
 TEST_F(Settings, BadValuesKeepTheDefaultAndAreNoted) {
     SetEnvironmentVariableW(L"PORTSIM_BASE", L"xyz");
     SetEnvironmentVariableW(L"PORTSIM_ECR", L"yes");
+    SetEnvironmentVariableW(L"PORTSIM_CHIP", L"isa");
     SetEnvironmentVariableW(L"PORTSIM_DEVICE", L"plug");
     SetEnvironmentVariableW(L"PORTSIM_FAULTS", L"cut 14");
     SetEnvironmentVariableW(L"PORTSIM_WAVE", L"14 5");
@@ -64,6 +66,8 @@ TEST_F(Settings, BadValuesKeepTheDefaultAndAreNoted) {
     EXPECT_EQ(state.port.device, Device::None);
     EXPECT_EQ(state.settingsNote, L"PORTSIM_BASE: base 'xyz' is not a hex port number\n"
                                   L"PORTSIM_ECR: ecr 'yes' is not 1 or 0\n"
+                                  L"PORTSIM_CHIP: chip 'isa' is not spp, ps2, epp, ecp, "
+                                  L"ecp-epp or alias10\n"
                                   L"PORTSIM_DEVICE: device 'plug' is not none, loopback or "
                                   L"control-loopback\n"
                                   L"PORTSIM_FAULTS: faults 'cut 14' is not plug faults such as "

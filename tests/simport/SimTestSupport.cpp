@@ -31,6 +31,7 @@ std::wstring UseFreshSection() {
     // change the port the tests expect.
     SetEnvironmentVariableW(L"PORTSIM_BASE", L"378");
     SetEnvironmentVariableW(L"PORTSIM_ECR", L"1");
+    SetEnvironmentVariableW(L"PORTSIM_CHIP", nullptr); // else it would win over PORTSIM_ECR
     SetEnvironmentVariableW(L"PORTSIM_DEVICE", L"none");
     SetEnvironmentVariableW(L"PORTSIM_FAULTS", L"none");
     SetEnvironmentVariableW(L"PORTSIM_WAVE", L"none");

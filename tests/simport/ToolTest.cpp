@@ -33,6 +33,7 @@ TEST_F(Tool, BadInputIsRejectedBeforeTouchingThePort) {
         {L"wave 11 1000001", "'11 1000001' is not a wave"},
         {L"wave 11 2.0005", "'11 2.0005' is not a wave"},
         {L"model ecp", "model needs ecr or no-ecr"},
+        {L"chip isa", "chip needs spp, ps2, epp, ecp, ecp-epp or alias10"},
         {L"base 10000", "base needs one hex port number"},
         {L"log --since x", "--since needs a sequence number, not 'x'"},
         {L"hold now", "hold takes no arguments"},
@@ -61,6 +62,7 @@ TEST_F(Tool, CommandsDriveThePort) {
         {L"device loopback", 0x379, 0x87}, {L"fault cut 15, stuck-high 11", 0x379, 0x0F},
         {L"fault none", 0x379, 0x87},      {L"device control-loopback", 0x379, 0xF7},
         {L"model no-ecr", 0x77A, 0xFF},    {L"model ecr", 0x77A, 0x35},
+        {L"chip alias10", 0x77A, 0xCC},    {L"chip spp", 0x77A, 0xFF},
         {L"base D100", 0xD102, 0xCC},      {L"reset", 0x37A, 0xCC},
         {L"data 3C", 0x378, 0x00},
     };
@@ -80,7 +82,7 @@ TEST_F(Tool, ShowAndLogReportWhatHappened) {
     const ProcessResult show = RunHelper(L"portsim.exe", L"show");
     EXPECT_EQ(show.exitCode, 0u);
     for (const char* part :
-         {"base 0x0378, ECP port with ECR at 0x077A, mode 001 byte (PS/2)",
+         {"base 0x0378, chip ecp-epp, ECR at 0x077A, mode 001 byte (PS/2), FIFO 0 of 16",
           "Data      0x0378  0xA5   10100101  latch 0xA5, drivers on",
           "Status    0x0379  0x7F   01111111  pins 15=1 13=1 12=1 10=1 11=1", "faults    none",
           "waves     none", "log       entries 1..2 kept, 0 overwritten"})
