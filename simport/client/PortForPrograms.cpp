@@ -5,6 +5,7 @@
 #include <cwchar>
 
 #include "core/FaultText.h"
+#include "core/PrinterFaultText.h"
 #include "core/WaveText.h"
 
 namespace portsim {
@@ -33,6 +34,11 @@ std::unique_ptr<PortSimClient> CreatePortForPrograms(SimSettings settings, std::
     ::SetEnvironmentVariableW(L"PORTSIM_DEVICE", DeviceName(settings.device));
     ::SetEnvironmentVariableW(L"PORTSIM_FAULTS", FaultsText(settings.faults).c_str());
     ::SetEnvironmentVariableW(L"PORTSIM_WAVE", WavesText(settings.waves).c_str());
+    ::SetEnvironmentVariableW(L"PORTSIM_PRINTER",
+                              PrinterFaultsText(settings.printerFaults).c_str());
+    ::SetEnvironmentVariableW(
+        L"PORTSIM_DEVICE_ID",
+        std::wstring(settings.deviceId.begin(), settings.deviceId.end()).c_str());
 
     std::unique_ptr<PortSimClient> client = PortSimClient::OpenOrCreate(settings, error);
     if (client && !client->Created()) {

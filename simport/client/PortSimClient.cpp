@@ -99,7 +99,10 @@ template <typename Change> void PortSimClient::Modify(Change change) {
 }
 
 void PortSimClient::AttachDevice(Device device) {
-    Modify([device](Section& s) { s.port.device = device; });
+    Modify([device](Section& s) {
+        s.port.device = device;
+        SwitchOn(s.port.printer);
+    });
 }
 
 bool PortSimClient::SetInputPin(int pin, bool high) {
@@ -139,6 +142,10 @@ void PortSimClient::SetWaves(const SquareWaves& waves) {
 
 void PortSimClient::SetChip(Chip chip) {
     Modify([chip](Section& s) { s.port.chip = chip; });
+}
+
+void PortSimClient::SetPrinterFaults(const PrinterFaults& faults) {
+    Modify([faults](Section& s) { s.port.printer.faults = faults; });
 }
 
 void PortSimClient::SetEcrPresent(bool present) {

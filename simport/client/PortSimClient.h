@@ -83,8 +83,9 @@ public:
     // Seconds from the section's creation to a log entry's ticks.
     double SecondsAt(int64_t ticks) const;
 
-    // The device on the cable. Driving pins or data lines attaches the
-    // External device, which keeps its levels until they are set again.
+    // The device on the cable (a printer attached is just switched on).
+    // Driving pins or data lines attaches the External device, which keeps
+    // its levels until they are set again.
     void AttachDevice(Device device);
     // pin is 10, 11, 12, 13 or 15; returns false (and changes nothing) for
     // any other pin.
@@ -96,6 +97,8 @@ public:
     void SetFaults(const PlugFaults& faults);
     // The square waves on the input pins, in place of any there were.
     void SetWaves(const SquareWaves& waves);
+    // The printer's faults, in place of any it had.
+    void SetPrinterFaults(const PrinterFaults& faults);
 
     void SetChip(Chip chip);
     // With an ECR: the ecp-epp chip; without: ps2.

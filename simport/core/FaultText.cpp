@@ -1,7 +1,5 @@
 #include "core/FaultText.h"
 
-#include <vector>
-
 #include "core/ListText.h"
 
 namespace portsim {
@@ -21,19 +19,6 @@ const FaultKind kKinds[] = {
     {L"swap", &PlugFaults::swapped, true},
     {L"intermittent", &PlugFaults::intermittent, false},
 };
-
-std::vector<std::wstring_view> Words(std::wstring_view text) {
-    std::vector<std::wstring_view> words;
-    size_t start = 0;
-    while (start < text.size()) {
-        const size_t end = text.find_first_of(L" \t", start);
-        const std::wstring_view word = text.substr(start, end - start);
-        if (!word.empty())
-            words.push_back(word);
-        start = end == std::wstring_view::npos ? text.size() : end + 1;
-    }
-    return words;
-}
 
 // The Status bit of an input pin's number, or -1.
 int InputBit(std::wstring_view word) {
@@ -75,14 +60,7 @@ bool ApplyFault(PlugFaults& faults, std::wstring_view text) {
 } // namespace
 
 std::optional<PlugFaults> ParseFaults(std::wstring_view text) {
-    PlugFaults faults{};
-    const std::vector<std::wstring_view> words = Words(text);
-    if (words.size() == 1 && words[0] == L"none")
-        return faults;
-    if (!ForEachListItem(text,
-                         [&faults](std::wstring_view item) { return ApplyFault(faults, item); }))
-        return std::nullopt;
-    return faults;
+    return ParseList<PlugFaults>(text, ApplyFault);
 }
 
 std::wstring FaultsText(const PlugFaults& faults) {

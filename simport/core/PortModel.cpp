@@ -25,6 +25,10 @@ constexpr uint8_t kCnfgB = 0x0B;
 
 enum class Register : uint8_t { None, Data, Status, Control, Epp, Fifo, CnfgB, Ecr };
 
+bool IsPrinter(Device device) {
+    return device == Device::Printer || device == Device::OldPrinter;
+}
+
 bool InEppMode(const PortState& port) {
     return port.chip == Chip::Epp ||
            (port.chip == Chip::EcpEpp && EffectiveMode(port) == kEcrModeEpp);
@@ -104,6 +108,7 @@ PortState PowerOnState(uint16_t base, Chip chip, Device device, PlugFaults fault
     port.device = device;
     port.faults = faults;
     port.waves = waves;
+    port.printer = MakePrinter();
     port.data = 0x00;
     port.control = kControlPowerOn;
     port.ecr = kEcrPowerOn;
@@ -164,6 +169,8 @@ const Line* PlugWiring(Device device) {
         return controlStatus;
     case Device::None:
     case Device::External:
+    case Device::Printer:
+    case Device::OldPrinter:
         break;
     }
     return nullptr;
@@ -211,7 +218,9 @@ uint8_t DataLineLevels(const PortState& port) {
         return HeldLines(port, false, port.data);
     // Undriven lines float high; a loopback plug ties five of them to input
     // pins that the port pulls up.
-    return port.device == Device::External ? port.deviceData : kEmptyBus;
+    if (port.device == Device::External)
+        return port.deviceData;
+    return IsPrinter(port.device) ? port.printer.dataLines : kEmptyBus;
 }
 
 // Control bits 0..3 as the lines stand.
@@ -257,6 +266,8 @@ uint8_t DeviceInputLevels(const PortState& port) {
         return PlugInputLevels(port, wiring);
     if (port.device == Device::External)
         return port.pinLevels & kInputPinMask;
+    if (IsPrinter(port.device))
+        return port.printer.lines;
     return kAllInputPinsHigh;
 }
 
@@ -270,6 +281,8 @@ namespace {
 
 // Bit 0 is the timeout bit in EPP mode; the EPP chip clears it as it is read.
 uint8_t ReadStatus(PortState& port) {
+    if (IsPrinter(port.device))
+        PrinterSeesStatusRead(port.printer);
     const bool timeoutBit = InEppMode(port);
     const uint8_t bit0 = !timeoutBit || port.eppTimeout ? kStatusTimeout : 0;
     if (port.chip == Chip::Epp)
@@ -310,10 +323,15 @@ void WriteRegister(PortState& port, uint16_t number, uint8_t value) {
         port.data = value;
         ++port.outputWrites;
         break;
-    case Register::Control:
+    case Register::Control: {
+        const uint8_t before = port.control;
         port.control = value;
         ++port.outputWrites;
+        if (IsPrinter(port.device))
+            PrinterSeesControl(port.printer, port.device == Device::Printer, before, value,
+                               DataLineLevels(port));
         break;
+    }
     case Register::Status:
         if (port.chip == Chip::EcpEpp && (value & kStatusTimeout))
             port.eppTimeout = 0;

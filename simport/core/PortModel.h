@@ -28,6 +28,8 @@
 
 #include <cstdint>
 
+#include "core/Printer.h"
+
 namespace portsim {
 
 // The common parallel-port chips. Chips without an ECR run in one mode: SPP,
@@ -48,6 +50,8 @@ enum class Device : uint8_t {
     // The other common plug: pins 1 (strobe), 14 (auto feed), 16 (init) and
     // 17 (select in) drive pins 13, 12, 10 and 11; data bit 0 drives pin 15.
     ControlLoopback = 3,
+    Printer = 4,    // an IEEE 1284 printer (core/Printer.h)
+    OldPrinter = 5, // a printer that speaks compatibility mode only
 };
 
 // A worn or miswired loopback plug. Each wire is named by its input pin, as
@@ -107,6 +111,7 @@ struct PortState {
     PlugFaults faults;
     uint32_t outputWrites; // writes to Data and Control since power-on
     SquareWaves waves;
+    PrinterState printer;   // the Printer and OldPrinter devices
     int64_t ticksPerSecond; // of the clock that `now` reads
     int64_t now;            // the clock at the access being served
 };

@@ -37,11 +37,14 @@ std::optional<std::wstring> ReadTextFile(const std::wstring& path) {
 }
 
 std::optional<std::wstring> Variable(const wchar_t* name) {
-    wchar_t value[512];
-    const DWORD length = GetEnvironmentVariableW(name, value, ARRAYSIZE(value));
-    if (length == 0 || length >= ARRAYSIZE(value))
+    // Long enough for the longest Device ID.
+    std::wstring value(2048, L'\0');
+    const DWORD length =
+        GetEnvironmentVariableW(name, value.data(), static_cast<DWORD>(value.size()));
+    if (length == 0 || length >= value.size())
         return std::nullopt;
-    return std::wstring(value, length);
+    value.resize(length);
+    return value;
 }
 
 } // namespace
@@ -54,10 +57,15 @@ SimSettings LoadSimSettings(const std::wstring& folder) {
     const struct {
         const wchar_t* variable;
         const wchar_t* key;
-    } variables[] = {{L"PORTSIM_SECTION", L"section"}, {L"PORTSIM_BASE", L"base"},
-                     {L"PORTSIM_ECR", L"ecr"},         {L"PORTSIM_CHIP", L"chip"},
-                     {L"PORTSIM_DEVICE", L"device"},   {L"PORTSIM_FAULTS", L"faults"},
-                     {L"PORTSIM_WAVE", L"wave"}};
+    } variables[] = {{L"PORTSIM_SECTION", L"section"},
+                     {L"PORTSIM_BASE", L"base"},
+                     {L"PORTSIM_ECR", L"ecr"},
+                     {L"PORTSIM_CHIP", L"chip"},
+                     {L"PORTSIM_DEVICE", L"device"},
+                     {L"PORTSIM_FAULTS", L"faults"},
+                     {L"PORTSIM_WAVE", L"wave"},
+                     {L"PORTSIM_PRINTER", L"printer"},
+                     {L"PORTSIM_DEVICE_ID", L"device-id"}};
     for (const auto& v : variables) {
         if (const auto value = Variable(v.variable))
             ApplySetting(settings, v.key, *value, v.variable);

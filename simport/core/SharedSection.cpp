@@ -40,6 +40,7 @@ void Initialise(Section& section, const SimSettings& settings) {
 void ResetSection(Section& section, const SimSettings& settings) {
     section.port = PowerOnState(settings.base, settings.chip, settings.device, settings.faults,
                                 settings.waves);
+    section.port.printer = MakePrinter(settings.deviceId, settings.printerFaults);
     section.port.ticksPerSecond = section.ticksPerSecond;
     ClearLog(section);
     const size_t length = std::min(settings.notes.size(), kNoteLength - 1);

@@ -4,6 +4,7 @@
 
 #include "core/FaultText.h"
 #include "core/ListText.h"
+#include "core/PrinterFaultText.h"
 #include "core/WaveText.h"
 
 namespace portsim {
@@ -50,10 +51,23 @@ const Named<Chip> kChips[] = {{Chip::Spp, L"spp"},        {Chip::Ps2, L"ps2"},
                               {Chip::Epp, L"epp"},        {Chip::Ecp, L"ecp"},
                               {Chip::EcpEpp, L"ecp-epp"}, {Chip::Alias10, L"alias10"}};
 
-const Named<Device> kDevices[] = {{Device::None, L"none"},
-                                  {Device::Loopback, L"loopback"},
-                                  {Device::External, L"external"},
-                                  {Device::ControlLoopback, L"control-loopback"}};
+const Named<Device> kDevices[] = {
+    {Device::None, L"none"},         {Device::Loopback, L"loopback"},
+    {Device::External, L"external"}, {Device::ControlLoopback, L"control-loopback"},
+    {Device::Printer, L"printer"},   {Device::OldPrinter, L"old-printer"}};
+
+// Printable ASCII that fits the printer's room.
+std::optional<std::string> ParseDeviceId(std::wstring_view text) {
+    if (text.size() > kMostDeviceIdLength)
+        return std::nullopt;
+    std::string id;
+    for (const wchar_t c : text) {
+        if (c < 0x20 || c > 0x7E)
+            return std::nullopt;
+        id += static_cast<char>(c);
+    }
+    return id;
+}
 
 template <typename Value, size_t N>
 std::optional<Value> ValueNamed(const Named<Value> (&names)[N], std::wstring_view text) {
@@ -126,7 +140,7 @@ void ApplySetting(SimSettings& settings, std::wstring_view key, std::wstring_vie
         if (device && *device != Device::External)
             settings.device = *device;
         else
-            reject(L"none, loopback or control-loopback");
+            reject(L"none, loopback, control-loopback, printer or old-printer");
     } else if (name == L"faults") {
         if (const auto faults = ParseFaults(value))
             settings.faults = *faults;
@@ -137,6 +151,16 @@ void ApplySetting(SimSettings& settings, std::wstring_view key, std::wstring_vie
             settings.waves = *waves;
         else
             reject(L"square waves such as '11 1000, 10 2.5' (pin and hertz)");
+    } else if (name == L"printer") {
+        if (const auto faults = ParsePrinterFaults(value))
+            settings.printerFaults = *faults;
+        else
+            reject(L"printer faults such as 'delay 3, stop 10, reversed-length'");
+    } else if (name == L"device-id") {
+        if (const auto id = ParseDeviceId(value))
+            settings.deviceId = *id;
+        else
+            reject(L"a Device ID of at most 1024 printable ASCII characters");
     } else {
         Note(settings, origin, L"unknown setting '" + name + L"'");
     }

@@ -10,11 +10,16 @@
 //                               ecp-epp | alias10
 //   ecr       PORTSIM_ECR       1: chip ecp-epp, 0: ps2    1
 //   device    PORTSIM_DEVICE    none | loopback |          none
-//                               control-loopback
+//                               control-loopback |
+//                               printer | old-printer
 //   faults    PORTSIM_FAULTS    the plug's faults          none
 //                               (core/FaultText.h)
 //   wave      PORTSIM_WAVE      square waves on input      none
 //                               pins (core/WaveText.h)
+//   printer   PORTSIM_PRINTER   the printer's faults       none
+//                               (core/PrinterFaultText.h)
+//   device-id PORTSIM_DEVICE_ID the printer's IEEE 1284    kDefaultDeviceId
+//                               Device ID, printable ASCII
 //
 // Of chip and ecr, the one applied last decides (PORTSIM_CHIP after
 // PORTSIM_ECR). A value that is not understood keeps the default and is noted; the notes
@@ -40,6 +45,8 @@ struct SimSettings {
     Device device = Device::None;
     PlugFaults faults{};
     SquareWaves waves{};
+    PrinterFaults printerFaults{};
+    std::string deviceId = kDefaultDeviceId;
     std::wstring notes; // one "origin: problem" line per setting not understood
 };
 
@@ -58,7 +65,8 @@ std::optional<uint16_t> ParseHexPort(std::wstring_view text);
 std::optional<Chip> ParseChip(std::wstring_view text);
 const wchar_t* ChipName(Chip chip);
 
-// "none", "loopback", "external" or "control-loopback" (any case).
+// "none", "loopback", "external", "control-loopback", "printer" or
+// "old-printer" (any case).
 std::optional<Device> ParseDevice(std::wstring_view text);
 const wchar_t* DeviceName(Device device);
 

@@ -49,12 +49,7 @@ bool ApplyWave(SquareWaves& waves, std::wstring_view item) {
 } // namespace
 
 std::optional<SquareWaves> ParseWaves(std::wstring_view text) {
-    SquareWaves waves{};
-    if (Trim(text) == L"none")
-        return waves;
-    if (!ForEachListItem(text, [&waves](std::wstring_view item) { return ApplyWave(waves, item); }))
-        return std::nullopt;
-    return waves;
+    return ParseList<SquareWaves>(text, ApplyWave);
 }
 
 std::wstring WavesText(const SquareWaves& waves) {

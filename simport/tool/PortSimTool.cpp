@@ -13,6 +13,8 @@
 
 #include "client/PortSimClient.h"
 #include "core/FaultText.h"
+#include "core/ListText.h"
+#include "core/PrinterFaultText.h"
 #include "core/WaveText.h"
 #include "port/PortLibraryFile.h"
 #include "tool/ToolReport.h"
@@ -35,10 +37,11 @@ const char kUsage[] =
     "                            e.g. 'pins 11=0 15=1'; 'pins high' or 'pins low' drives all five\n"
     "  data HEX                  the levels the device puts on the data lines, read while the\n"
     "                            port's drivers are off\n"
-    "  device none|loopback|control-loopback|external\n"
+    "  device none|loopback|control-loopback|printer|old-printer|external\n"
     "                            what is on the cable: a loopback plug wired 2-15, 3-13,\n"
     "                            4-12, 5-10, 6-11, or one wired 1-13, 14-12, 16-10, 17-11,\n"
-    "                            2-15 ('pins' and 'data' attach external)\n"
+    "                            2-15, an IEEE 1284 printer, a printer that speaks only\n"
+    "                            compatibility mode ('pins' and 'data' attach external)\n"
     "  fault FAULT[, FAULT...]   breaks the loopback plug's wires, named by input pin:\n"
     "                            cut PIN..., stuck-high PIN..., stuck-low PIN...,\n"
     "                            swap PIN PIN, intermittent PIN... (open after every\n"
@@ -49,6 +52,9 @@ const char kUsage[] =
     "                            the port's chip: SPP only, PS/2 (bidirectional), EPP\n"
     "                            without ECR, ECP with ECR and FIFO, ECP and EPP, or a\n"
     "                            card decoding 10 address bits (base+400 is base)\n"
+    "  printer FAULT[, FAULT...] the printer's faults: delay N (each answer after N more\n"
+    "                            Status reads), stop N (silent after N bytes of its reply),\n"
+    "                            reversed-length; 'printer none' mends it\n"
     "  model ecr|no-ecr          chip ecp-epp, or chip ps2\n"
     "  base HEX                  moves the port to another base address\n"
     "  reset                     the power-on state from the settings; empties the log\n"
@@ -56,7 +62,8 @@ const char kUsage[] =
     "The port exists while some process has " KELVARIN_PORT_LIBRARY_FILE
     " loaded, or 'portsim hold' runs.\n"
     "Settings: portsim.ini beside this program, PORTSIM_SECTION, PORTSIM_BASE, PORTSIM_CHIP,\n"
-    "PORTSIM_ECR, PORTSIM_DEVICE, PORTSIM_FAULTS, PORTSIM_WAVE (see docs/simulated-port.md).\n";
+    "PORTSIM_ECR, PORTSIM_DEVICE, PORTSIM_FAULTS, PORTSIM_WAVE, PORTSIM_PRINTER,\n"
+    "PORTSIM_DEVICE_ID (see docs/simulated-port.md).\n";
 
 int BadInput(const std::string& message) {
     std::fprintf(stderr, "portsim: %s\n(portsim help shows the commands)\n", message.c_str());
@@ -103,14 +110,6 @@ bool ParseLevel(const std::wstring& text, bool* high) {
     return false;
 }
 
-bool ParseCount(const std::wstring& text, uint64_t* value) {
-    if (text.empty() || text.find_first_not_of(L"0123456789") != std::wstring::npos ||
-        text.size() > 19)
-        return false;
-    *value = std::wcstoull(text.c_str(), nullptr, 10);
-    return true;
-}
-
 // What a command does to the port, once its arguments have been checked.
 using Action = std::function<void(PortSimClient&)>;
 // Checks a command's arguments: the action, or nothing and *problem set.
@@ -132,9 +131,11 @@ std::optional<Action> ParseLog(const Args& args, const portsim::SimSettings&,
                                std::string* problem) {
     uint64_t since = 0;
     if (args.size() == 2 && args[0] == L"--since") {
-        if (!ParseCount(args[1], &since))
+        const auto count = portsim::ParseCount(args[1]);
+        if (!count)
             return Reject(problem, "--since needs a sequence number, not '" +
                                        portsim::Narrow(args[1]) + "'");
+        since = *count;
     } else if (!args.empty()) {
         return Reject(problem, "log takes only --since N");
     }
@@ -188,7 +189,8 @@ std::optional<Action> ParseDevice(const Args& args, const portsim::SimSettings&,
                                   std::string* problem) {
     const auto device = args.size() == 1 ? portsim::ParseDevice(args[0]) : std::nullopt;
     if (!device)
-        return Reject(problem, "device needs none, loopback, control-loopback or external");
+        return Reject(problem, "device needs none, loopback, control-loopback, printer, "
+                               "old-printer or external");
     return [device = *device](PortSimClient& port) { port.AttachDevice(device); };
 }
 
@@ -219,6 +221,14 @@ std::optional<Action> ParseWave(const Args& args, const portsim::SimSettings&,
                                 std::string* problem) {
     return ParseListCommand(args, portsim::ParseWaves, &PortSimClient::SetWaves,
                             "a wave: e.g. 'wave 11 1000', 'wave 10 2.5, 12 50', 'wave none'",
+                            problem);
+}
+
+std::optional<Action> ParsePrinter(const Args& args, const portsim::SimSettings&,
+                                   std::string* problem) {
+    return ParseListCommand(args, portsim::ParsePrinterFaults, &PortSimClient::SetPrinterFaults,
+                            "a printer fault: e.g. 'printer delay 3', 'printer stop 10, "
+                            "reversed-length', 'printer none'",
                             problem);
 }
 
@@ -279,10 +289,13 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {L"show", false, ParseShow},  {L"log", true, ParseLog},   {L"clear-log", false, ParseClearLog},
-    {L"pins", true, ParsePins},   {L"data", true, ParseData}, {L"device", true, ParseDevice},
-    {L"fault", true, ParseFault}, {L"wave", true, ParseWave}, {L"chip", true, ParseChip},
-    {L"model", true, ParseModel}, {L"base", true, ParseBase}, {L"reset", false, ParseReset},
+    {L"show", false, ParseShow},          {L"log", true, ParseLog},
+    {L"clear-log", false, ParseClearLog}, {L"pins", true, ParsePins},
+    {L"data", true, ParseData},           {L"device", true, ParseDevice},
+    {L"fault", true, ParseFault},         {L"wave", true, ParseWave},
+    {L"printer", true, ParsePrinter},     {L"chip", true, ParseChip},
+    {L"model", true, ParseModel},         {L"base", true, ParseBase},
+    {L"reset", false, ParseReset},
 };
 
 int Run(const Args& args) {

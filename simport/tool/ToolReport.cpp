@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "core/FaultText.h"
+#include "core/PrinterFaultText.h"
 #include "core/WaveText.h"
 
 namespace portsim {
@@ -99,6 +100,8 @@ std::string FormatState(const PortSimClient& client, const std::wstring& section
     text += Format("device    %s\n", Narrow(DeviceName(port.device)).c_str());
     text += Format("faults    %s\n", Narrow(FaultsText(port.faults)).c_str());
     text += Format("waves     %s\n", Narrow(WavesText(port.waves)).c_str());
+    text += Format("printer   %s\n", Narrow(PrinterFaultsText(port.printer.faults)).c_str());
+    text += "device id " + std::string(port.printer.id, port.printer.idLength) + "\n";
     text += "register  port    reads  binary\n";
     text += RegisterLine("Data", port.base, s.reads[0],
                          Format("latch 0x%02X, drivers %s", port.data, s.driversOn ? "on" : "off"));

@@ -4,6 +4,7 @@
 
 #include "port/EcrMode.h"
 #include "core/FaultText.h"
+#include "core/PrinterFaultText.h"
 #include "core/WaveText.h"
 #include "port/LoadPortIo.h"
 
@@ -207,6 +208,116 @@ TEST_F(RegisterRules, FifoInTestMode) {
             EXPECT_EQ(m_library->In(0x778), 0xA0 + n);
         EXPECT_EQ(m_library->In(0x77A), 0xD5);
     }
+}
+
+std::vector<Step> operator+(std::vector<Step> first, const std::vector<Step>& then) {
+    first.insert(first.end(), then.begin(), then.end());
+    return first;
+}
+
+// A host's side of IEEE 1284 in plain accesses. Control 0C is the
+// compatibility idle (nSelectIn low, nInit high); 06 puts nSelectIn high and
+// nAutoFd low (event 1), 07 adds nStrobe low (event 3), 04 raises both
+// (event 4). Status DF is a ready printer, BF its event 2 (nAck low, PError
+// high), D7 reverse idle with data (nFault and PError low), FF with none.
+std::vector<Step> Negotiate(uint8_t request, uint8_t afterEvent6) {
+    return {W(0x378, request), W(0x37A, 0x06), R(0x379, 0xBF),
+            W(0x37A, 0x07),    W(0x37A, 0x04), R(0x379, afterEvent6)};
+}
+
+// One nibble: nAutoFd low (event 7), its Status with nAck low, nAutoFd high
+// (event 10), Status back to `after` (event 11).
+std::vector<Step> Nibble(uint8_t status, uint8_t after = 0xD7) {
+    return {W(0x37A, 0x06), R(0x379, status), W(0x37A, 0x04), R(0x379, after)};
+}
+
+// One byte in byte mode (drivers off: Control 24): event 7, nAck low with
+// the byte on Data, event 10, event 11, then the nStrobe pulse (16, 17).
+std::vector<Step> ReverseByte(uint8_t byte, uint8_t after = 0xD7) {
+    return {W(0x37A, 0x26),  R(0x379, 0x97), R(0x378, byte), W(0x37A, 0x24),
+            R(0x379, after), W(0x37A, 0x25), W(0x37A, 0x24)};
+}
+
+// A byte printed in compatibility mode: Busy while nStrobe is low, then nAck
+// low, Busy low, nAck high, a Status read apart.
+const std::vector<Step> kPrintByte = {W(0x378, 0x41), W(0x37A, 0x0D), R(0x379, 0x5F),
+                                      W(0x37A, 0x0C), R(0x379, 0x1F), R(0x379, 0x9F),
+                                      R(0x379, 0xDF)};
+
+// Events 22 to 28: nSelectIn low, nAck low, nAutoFd low, nAck high.
+const std::vector<Step> kTerminate = {W(0x37A, 0x0C), R(0x379, 0xBF), W(0x37A, 0x0E),
+                                      R(0x379, 0xDF), W(0x37A, 0x0C), R(0x379, 0xDF)};
+
+// The Device ID's reply begins 00 66 (102 bytes: 100 of ID, 2 of length)
+// and "M": nibbles 0, 0, 6, 6, D, 4 on nFault, Select, PError and Busy
+// (Status 87, 87, B7, B7, 2F, A7).
+TEST_F(RegisterRules, PrintersAnswerTheHostsHandshakes) {
+    struct PrinterFact {
+        Device device;
+        const wchar_t* faults;
+        const char* fact;
+        std::vector<Step> steps;
+    };
+    const PrinterFact facts[] = {
+        {Device::Printer, L"none", "prints a byte", kPrintByte + kPrintByte},
+        {Device::OldPrinter, L"none", "prints a byte", kPrintByte + kPrintByte},
+        {Device::OldPrinter,
+         L"none",
+         "ignores negotiation",
+         {W(0x378, 0x04), W(0x37A, 0x06), R(0x379, 0xDF), R(0x379, 0xDF), W(0x37A, 0x0C)}},
+        {Device::Printer, L"none", "nibble-mode Device ID",
+         Negotiate(0x04, 0xD7) + Nibble(0x87) + Nibble(0x87) + Nibble(0xB7) + Nibble(0xB7) +
+             Nibble(0x2F) + Nibble(0xA7) + kTerminate + kPrintByte},
+        {Device::Printer, L"none", "byte-mode Device ID",
+         Negotiate(0x05, 0xD7) + std::vector<Step>{W(0x37A, 0x24)} + ReverseByte(0x00) +
+             ReverseByte(0x66) + ReverseByte(0x4D) + kTerminate},
+        {Device::Printer, L"none", "nibble mode, nothing to send",
+         Negotiate(0x00, 0xFF) + kTerminate},
+        {Device::Printer, L"none", "refuses ECP mode (Select low)",
+         Negotiate(0x10, 0xEF) + std::vector<Step>{W(0x37A, 0x06), R(0x379, 0xEF)} + kTerminate},
+        {Device::Printer,
+         L"none",
+         "nInit low resets it",
+         {W(0x378, 0x04), W(0x37A, 0x06), R(0x379, 0xBF), W(0x37A, 0x08), R(0x379, 0xDF)}},
+        {Device::Printer,
+         L"delay 2",
+         "answers after 2 more Status reads",
+         {W(0x378, 0x04), W(0x37A, 0x06), R(0x379, 0xDF), R(0x379, 0xDF), R(0x379, 0xBF)}},
+        {Device::Printer, L"stop 1", "stops after the first byte",
+         Negotiate(0x04, 0xD7) + Nibble(0x87) + Nibble(0x87) +
+             std::vector<Step>{W(0x37A, 0x06), R(0x379, 0xD7), R(0x379, 0xD7)}},
+        {Device::Printer, L"reversed-length", "length least significant first",
+         Negotiate(0x05, 0xD7) + std::vector<Step>{W(0x37A, 0x24)} + ReverseByte(0x66) +
+             ReverseByte(0x00) + ReverseByte(0x4D)},
+    };
+    for (const PrinterFact& f : facts) {
+        portsim::SimSettings settings;
+        settings.device = f.device;
+        settings.printerFaults = *portsim::ParsePrinterFaults(f.faults);
+        m_client->Reset(settings);
+        ExpectSteps(*m_library, f.fact, f.steps);
+    }
+}
+
+// A 300-byte Device ID: 302 bytes (012E) in byte mode, then no more data.
+TEST_F(RegisterRules, ALongDeviceIdComesWhole) {
+    portsim::SimSettings settings;
+    settings.device = Device::Printer;
+    settings.deviceId = std::string(299, 'x') + ';';
+    m_client->Reset(settings);
+    ExpectSteps(*m_library, "negotiation",
+                Negotiate(0x05, 0xD7) + std::vector<Step>{W(0x37A, 0x24)});
+    std::string reply;
+    for (int n = 0; n < 302; ++n) {
+        m_library->Out(0x37A, 0x26);
+        ASSERT_EQ(m_library->In(0x379) & 0x40, 0) << "no answer to byte " << n;
+        reply += static_cast<char>(m_library->In(0x378));
+        m_library->Out(0x37A, 0x24);
+        EXPECT_EQ(m_library->In(0x379), n < 301 ? 0xD7 : 0xFF) << "after byte " << n;
+        m_library->Out(0x37A, 0x25);
+        m_library->Out(0x37A, 0x24);
+    }
+    EXPECT_EQ(reply, std::string("\x01\x2E") + std::string(299, 'x') + ";");
 }
 
 // The read-back check of the program's mode switch succeeds on the ECR model

@@ -59,6 +59,8 @@ TEST_F(Settings, BadValuesKeepTheDefaultAndAreNoted) {
     SetEnvironmentVariableW(L"PORTSIM_DEVICE", L"plug");
     SetEnvironmentVariableW(L"PORTSIM_FAULTS", L"cut 14");
     SetEnvironmentVariableW(L"PORTSIM_WAVE", L"14 5");
+    SetEnvironmentVariableW(L"PORTSIM_PRINTER", L"delay -1");
+    SetEnvironmentVariableW(L"PORTSIM_DEVICE_ID", L"MFG:K\u00e9lvarin;");
     SimLibrary library;
     EXPECT_EQ(library.In(0x77A), 0x35);
     const portsim::PortSnapshot state = Client()->State();
@@ -68,12 +70,16 @@ TEST_F(Settings, BadValuesKeepTheDefaultAndAreNoted) {
                                   L"PORTSIM_ECR: ecr 'yes' is not 1 or 0\n"
                                   L"PORTSIM_CHIP: chip 'isa' is not spp, ps2, epp, ecp, "
                                   L"ecp-epp or alias10\n"
-                                  L"PORTSIM_DEVICE: device 'plug' is not none, loopback or "
-                                  L"control-loopback\n"
+                                  L"PORTSIM_DEVICE: device 'plug' is not none, loopback, "
+                                  L"control-loopback, printer or old-printer\n"
                                   L"PORTSIM_FAULTS: faults 'cut 14' is not plug faults such as "
                                   L"'cut 12, swap 15 13'\n"
                                   L"PORTSIM_WAVE: wave '14 5' is not square waves such as "
-                                  L"'11 1000, 10 2.5' (pin and hertz)\n");
+                                  L"'11 1000, 10 2.5' (pin and hertz)\n"
+                                  L"PORTSIM_PRINTER: printer 'delay -1' is not printer faults "
+                                  L"such as 'delay 3, stop 10, reversed-length'\n"
+                                  L"PORTSIM_DEVICE_ID: device-id 'MFG:K\u00e9lvarin;' is not a "
+                                  L"Device ID of at most 1024 printable ASCII characters\n");
 }
 
 // portsim.ini beside the library; the environment wins over it.

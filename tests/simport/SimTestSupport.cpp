@@ -35,6 +35,9 @@ std::wstring UseFreshSection() {
     SetEnvironmentVariableW(L"PORTSIM_DEVICE", L"none");
     SetEnvironmentVariableW(L"PORTSIM_FAULTS", L"none");
     SetEnvironmentVariableW(L"PORTSIM_WAVE", L"none");
+    SetEnvironmentVariableW(L"PORTSIM_PRINTER", L"none");
+    const std::string id = portsim::kDefaultDeviceId;
+    SetEnvironmentVariableW(L"PORTSIM_DEVICE_ID", std::wstring(id.begin(), id.end()).c_str());
     return name;
 }
 

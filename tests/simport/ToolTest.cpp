@@ -21,7 +21,9 @@ TEST_F(Tool, BadInputIsRejectedBeforeTouchingThePort) {
         {L"pins 11=2", "'11=2' is not PIN=LEVEL"},
         {L"pins 11=1 15", "'15' is not PIN=LEVEL"},
         {L"data 1FF", "data needs one hex byte"},
-        {L"device plug", "device needs none, loopback, control-loopback or external"},
+        {L"device plug",
+         "device needs none, loopback, control-loopback, printer, old-printer or external"},
+        {L"printer stop", "'stop' is not a printer fault"},
         {L"fault", "'' is not a fault"},
         {L"fault cut 14", "'cut 14' is not a fault"},
         {L"fault swap 15", "'swap 15' is not a fault"},
@@ -63,6 +65,7 @@ TEST_F(Tool, CommandsDriveThePort) {
         {L"fault none", 0x379, 0x87},      {L"device control-loopback", 0x379, 0xF7},
         {L"model no-ecr", 0x77A, 0xFF},    {L"model ecr", 0x77A, 0x35},
         {L"chip alias10", 0x77A, 0xCC},    {L"chip spp", 0x77A, 0xFF},
+        {L"device printer", 0x379, 0xDF},  {L"printer delay 1", 0x379, 0xDF},
         {L"base D100", 0xD102, 0xCC},      {L"reset", 0x37A, 0xCC},
         {L"data 3C", 0x378, 0x00},
     };
@@ -85,7 +88,10 @@ TEST_F(Tool, ShowAndLogReportWhatHappened) {
          {"base 0x0378, chip ecp-epp, ECR at 0x077A, mode 001 byte (PS/2), FIFO 0 of 16",
           "Data      0x0378  0xA5   10100101  latch 0xA5, drivers on",
           "Status    0x0379  0x7F   01111111  pins 15=1 13=1 12=1 10=1 11=1", "faults    none",
-          "waves     none", "log       entries 1..2 kept, 0 overwritten"})
+          "waves     none", "printer   none",
+          "device id MFG:Kelvarin;MDL:Simulated Printer;CMD:PCL,PJL;CLS:PRINTER;DES:Kelvarin "
+          "simulated IEEE 1284 printer;\n",
+          "log       entries 1..2 kept, 0 overwritten"})
         EXPECT_TRUE(Contains(show.output, part)) << part << "\n" << show.output;
 
     const ProcessResult log = RunHelper(L"portsim.exe", L"log --since 1");
