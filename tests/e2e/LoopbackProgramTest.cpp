@@ -178,6 +178,15 @@ TEST(LoopbackProgram, EveryPlugFaultAndRefusal) {
          "KelvarinLoopback: no BASE given\n", false, true},
         {"an unknown option", Device::Loopback, L"none", L"", L"KelvarinLoopback.exe",
          L"378 --fast", 2, "KelvarinLoopback: unknown option '--fast'\n", false, true},
+        // The simulated printer's own ID.
+        {"a Device ID from the printer", Device::Printer, L"none", L"write 378 E3",
+         L"KelvarinId.exe", L"378", 0,
+         "IEEE 1284 device at 378: 102 bytes of Device ID in nibble mode\n"
+         "MFG: Kelvarin\nMDL: Simulated Printer\nCMD: PCL,PJL\nCLS: PRINTER\n"
+         "DES: Kelvarin simulated IEEE 1284 printer\n"
+         "\"MFG:Kelvarin;MDL:Simulated Printer;CMD:PCL,PJL;CLS:PRINTER;DES:Kelvarin simulated "
+         "IEEE 1284 printer;\"\n",
+         true, false, true},
         {"a Device ID with nothing attached", Device::None, L"none", L"write 378 E3",
          L"KelvarinId.exe", L"378", 1,
          "nothing at 378 answered the IEEE 1284 negotiation (nAck stayed high): no device on the "
