@@ -4,8 +4,6 @@
 // touching no register.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <functional>
 
 #include "deviceid/IdProgram.h"
@@ -57,51 +55,42 @@ TEST(NativePort, LoopbackTestPutsDataAndControlBack) {
 
 // A printer on the fake driver's port, played from its side of the handshake:
 // it answers the negotiation, then sends `reply` (its length bytes too) a
-// nibble at a time, low nibble first, and then nothing more.
+// nibble at a time, low nibble first, and then nothing more. Status: nFault
+// bit 3, Select 4, PError 5, nAck 6, Busy inverted in 7.
 class ScriptedPrinter : public FakePpdev {
 public:
     explicit ScriptedPrinter(std::string bytes) : m_reply(std::move(bytes)) {}
-    bool Terminated() const { return m_offered && !m_active; }
+    bool Terminated() const { return m_phase == Phase::Done; }
 
     int Control(int descriptor, uint32_t request, void* argument) override {
         const int result = FakePpdev::Control(descriptor, request, argument);
-        if (request == 0x40017084) // PPWCONTROL
-            Follow((control & 0x08) != 0, (control & 0x02) != 0, (control & 0x01) != 0);
+        if (request == 0x40017084) // PPWCONTROL: nSelectIn, nAutoFd and nStrobe
+            Follow(control & 0x0B);
         return result;
     }
 
 private:
-    // Status: nFault bit 3, Select bit 4, PError bit 5, nAck bit 6, Busy
-    // inverted in bit 7.
-    void Show(bool fault, bool select, bool paperError, bool ack, bool busy) {
-        status = static_cast<uint8_t>(0x07 | fault << 3 | select << 4 | paperError << 5 | ack << 6 |
-                                      !busy << 7);
-    }
-    void Follow(bool selectInLow, bool autoFdLow, bool strobeLow) {
-        const bool ackLow = (status & 0x40) == 0;
-        if (!m_active && !selectInLow && autoFdLow) {
-            m_active = true; // answers the request
-            Show(true, true, true, false, false);
-        } else if (m_active && selectInLow) {
-            if (!ackLow && !autoFdLow) // terminating
-                Show(true, true, false, false, false);
-            else if (ackLow && autoFdLow)
-                Show(true, true, false, true, false), m_active = false;
-        } else if (m_active && !m_offered && !autoFdLow && !strobeLow) {
-            m_offered = true; // Select high: the ID is on offer; nFault low: data
-            Show(false, true, false, true, false);
-        } else if (m_offered && autoFdLow && !ackLow && m_sent < m_reply.size()) {
+    enum class Phase { Off, Asked, Sending, Ending, Done };
+    void Follow(uint8_t lowLines) {
+        if (lowLines == 0x02 &&
+            m_phase == Phase::Off) { // event 1: nAck low; PError, nFault, Select high
+            status = 0xB8, m_phase = Phase::Asked;
+        } else if (lowLines == 0x00 && m_phase == Phase::Asked) { // event 4: XFlag high, nFault low
+            status = 0xD0, m_phase = Phase::Sending;
+        } else if (lowLines == 0x02 && m_phase == Phase::Sending && m_sent < m_reply.size()) {
             const int nibble = (static_cast<uint8_t>(m_reply[m_sent]) >> (m_half * 4)) & 0x0F;
-            Show(nibble & 1, nibble & 2, nibble & 4, false, nibble & 8);
-        } else if (m_offered && !autoFdLow && ackLow) {
-            status |= 0x40;
-            m_sent += m_half;
-            m_half ^= 1;
+            status = static_cast<uint8_t>((nibble & 7) << 3 | (nibble & 8 ? 0 : 0x80)); // nAck low
+        } else if (lowLines == 0x00 && m_phase == Phase::Sending && !(status & 0x40)) {
+            status |= 0x40, m_sent += m_half, m_half ^= 1;          // event 11
+        } else if (lowLines == 0x08 && m_phase == Phase::Sending) { // event 22: nAck low
+            status &= 0xBF, m_phase = Phase::Ending;
+        } else if (lowLines == 0x0A && m_phase == Phase::Ending) { // event 25: nAck high
+            status |= 0x40, m_phase = Phase::Done;
         }
     }
 
     std::string m_reply;
-    bool m_active = false, m_offered = false;
+    Phase m_phase = Phase::Off;
     size_t m_sent = 0;
     int m_half = 0;
 };
@@ -114,27 +103,18 @@ TEST(NativePort, DeviceIdReadingPutsThePortBack) {
     const struct {
         std::string reply;
         std::string output;
-        int status;
         bool stop = false; // Ctrl+C before the run: it ends at the first wait
     } rows[] = {
         {std::string("\0\x35MFG:Acme;MDL:LinePrinter 9;CMD:PCL,PJL;CLS:PRINTER;", 53),
          "IEEE 1284 device at 378: 53 bytes of Device ID in nibble mode\n"
          "MFG: Acme\nMDL: LinePrinter 9\nCMD: PCL,PJL\nCLS: PRINTER\n"
-         "\"MFG:Acme;MDL:LinePrinter 9;CMD:PCL,PJL;CLS:PRINTER;\"\n",
-         0},
-        {std::string("\x0A\0MFG:Acme", 10),
-         "IEEE 1284 device at 378: 10 bytes of Device ID in nibble mode\n"
-         "(its length came least significant byte first, as some devices send it)\n"
-         "MFG: Acme\n\"MFG:Acme\"\n",
-         0},
+         "\"MFG:Acme;MDL:LinePrinter 9;CMD:PCL,PJL;CLS:PRINTER;\"\n"},
         {std::string("\0\0MFG:Acme", 10),
          "the device at 378 sent a Device ID length of 0, which cannot be (the length counts "
-         "its own two bytes): it has no ID to give\n",
-         1},
-        {"\xFF\xFFMFG:Ac", "the device at 378 " + stopped + "what came: \"MFG:Ac\"\n", 1},
+         "its own two bytes): it has no ID to give\n"},
+        {"\xFF\xFFMFG:Ac", "the device at 378 " + stopped + "what came: \"MFG:Ac\"\n"},
         {"\xFF\xFFMFG:Ac",
-         "interrupted: the port is back in compatibility mode, Data and Control as found\n", 1,
-         true},
+         "interrupted: the port is back in compatibility mode, Data and Control as found\n", true},
     };
     for (const auto& row : rows) {
         ScriptedPrinter device(row.reply);
@@ -142,16 +122,10 @@ TEST(NativePort, DeviceIdReadingPutsThePortBack) {
         std::string why;
         ASSERT_TRUE(port.Open("/dev/parport0", 0, why)) << why;
         BoundPort access(port.Base());
-        char* text = nullptr;
-        size_t size = 0;
-        std::FILE* out = open_memstream(&text, &size);
         const std::atomic<bool> stop{row.stop};
-        EXPECT_EQ(
-            ReadAndReport({port.Base(), TransferMode::Nibble}, access, SystemClock(), stop, out),
-            row.status);
-        std::fclose(out);
-        EXPECT_EQ(std::string(text, size), row.output);
-        std::free(text);
+        const DeviceIdReading reading =
+            ReadDeviceId(access, SystemClock(), stop, TransferMode::Nibble);
+        EXPECT_EQ(IdReport(reading, port.Base(), TransferMode::Nibble), row.output);
         port.Close();
         // Terminated (nSelectIn low, nAutoFd high), then Data and Control as found.
         EXPECT_TRUE(device.Terminated());
