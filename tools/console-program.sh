@@ -5,8 +5,8 @@
 #   tools/console-program.sh NAME --real-port [DEVICE] [ARGS] on this machine's
 #                                      real port, the device chosen and run as
 #                                      by tools/run.sh --real-port
-# NAME is KelvarinLoopback, KelvarinCapture or KelvarinId; tools/loopback.sh,
-# tools/capture.sh and tools/id.sh call this.
+# NAME is KelvarinLoopback or KelvarinCapture; tools/loopback.sh and
+# tools/capture.sh call this.
 #   KELVARIN_BUILD  build tree (default: build/ in the source tree)
 #   KELVARIN_ARCH   i686 or x86_64 instead of the host's choice
 set -eu

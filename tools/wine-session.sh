@@ -6,9 +6,7 @@
 #   wine-session.sh ARCH PREFIX run EXE [ARGS...]   run a program in that prefix
 #   wine-session.sh ARCH PREFIX session EXE [ARGS...]
 #                                       start, run the program, stop; exits
-#                                       with the program's status. While
-#                                       another program of the prefix runs,
-#                                       only runs it, in that session
+#                                       with the program's status
 # ARCH is the programs' architecture: i686 (a 32-bit prefix) or x86_64 (a
 # 64-bit prefix). Each is run by its own loader, named: /usr/bin/wine picks
 # the 32-bit one whenever it is installed, even where the kernel cannot run it.
@@ -56,12 +54,6 @@ run)
     ;;
 session)
     shift
-    # Another program of this prefix is running (its server answers): join
-    # its session, so that both see the same simulated port, and leave it
-    # running.
-    if ! timeout 1 wineserver -w >/dev/null 2>&1; then
-        exec "$0" "$arch" "$prefix" run "$@"
-    fi
     "$0" "$arch" "$prefix" start
     status=0
     "$0" "$arch" "$prefix" run "$@" || status=$?
