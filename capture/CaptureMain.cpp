@@ -24,26 +24,20 @@ int Run(const CaptureOptions& options) {
             return kCaptureBadStart;
         }
     }
-    ParallelPort port{};
-    const PortBinding binding = BindPortLibrary(port);
-    int status = kCaptureBadStart;
-    if (binding != PortBinding::Bound) {
-        std::fprintf(stderr, "%s: %s; no port touched\n", kProgram, BindingProblem(binding));
-    } else {
-        // Ctrl+C or a closing console ends the sampling; the record is
-        // written before the handler lets the process end.
-        ConsoleStop stop;
-        BoundPort access(options.base);
-        status =
-            RunCapture(kProgram, options, access, SystemClock(), stop.Flag(), vcd, stdout, stderr);
-        if (vcd != nullptr && std::fclose(vcd) != 0) {
-            std::fprintf(stderr, "%s: the VCD file could not be written whole\n", kProgram);
-            status = kCaptureBadStart;
-        }
-        vcd = nullptr;
-        stop.Finished();
-    }
-    ReleasePortIo(port);
+    // Ctrl+C or a closing console ends the sampling; the record is written
+    // before the process ends.
+    const int status = RunOnPortLibrary(
+        kProgram, options.base, kCaptureBadStart,
+        [&](RegisterPort& port, const std::atomic<bool>& stop) {
+            int sampled =
+                RunCapture(kProgram, options, port, SystemClock(), stop, vcd, stdout, stderr);
+            if (vcd != nullptr && std::fclose(vcd) != 0) {
+                std::fprintf(stderr, "%s: the VCD file could not be written whole\n", kProgram);
+                sampled = kCaptureBadStart;
+            }
+            vcd = nullptr;
+            return sampled;
+        });
     if (vcd != nullptr)
         std::fclose(vcd);
     return status;

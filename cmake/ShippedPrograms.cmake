@@ -1,6 +1,6 @@
 # The programs that ship (Kelvarin.exe, KelvarinLoopback.exe,
-# KelvarinCapture.exe, KelvarinPorts.exe, the simulated port library,
-# portsim.exe)
+# The programs that ship (Kelvarin.exe, the console programs, the simulated
+# port library, portsim.exe)
 # are built by the -win32 compilers of this build's architecture in a tree of
 # their own (shipped/), since the -posix ones link a threads runtime that
 # needs a later Windows than XP.
@@ -9,8 +9,7 @@
 include(ExternalProject)
 set(shipped_tree ${CMAKE_BINARY_DIR}/shipped)
 set(shipped_files Kelvarin.exe KelvarinLoopback.exe KelvarinCapture.exe KelvarinPorts.exe
-    ${KELVARIN_PORT_LIBRARY}.dll
-    portsim.exe)
+    KelvarinId.exe ${KELVARIN_PORT_LIBRARY}.dll portsim.exe)
 list(TRANSFORM shipped_files PREPEND ${shipped_tree}/bin/ OUTPUT_VARIABLE shipped_built)
 list(TRANSFORM shipped_files PREPEND ${CMAKE_BINARY_DIR}/bin/ OUTPUT_VARIABLE shipped_copies)
 ExternalProject_Add(shipped_programs
@@ -27,9 +26,10 @@ add_executable(Kelvarin IMPORTED GLOBAL)
 add_executable(KelvarinLoopback IMPORTED GLOBAL)
 add_executable(KelvarinCapture IMPORTED GLOBAL)
 add_executable(KelvarinPorts IMPORTED GLOBAL)
+add_executable(KelvarinId IMPORTED GLOBAL)
 add_library(inpout32 UNKNOWN IMPORTED GLOBAL)
 add_executable(portsim IMPORTED GLOBAL)
-foreach(target Kelvarin KelvarinLoopback KelvarinCapture KelvarinPorts inpout32 portsim)
+foreach(target Kelvarin KelvarinLoopback KelvarinCapture KelvarinPorts KelvarinId inpout32 portsim)
     list(POP_FRONT shipped_copies file)
     set_target_properties(${target} PROPERTIES IMPORTED_LOCATION ${file})
     add_dependencies(${target} shipped_programs)

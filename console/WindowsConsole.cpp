@@ -67,6 +67,24 @@ void ConsoleStop::Finished() {
         SetEvent(g_finished);
 }
 
+int RunOnPortLibrary(const char* program, uint32_t base, int badStart, const PortWork& work) {
+    ParallelPort library{};
+    const PortBinding binding = BindPortLibrary(library);
+    int status = badStart;
+    if (binding != PortBinding::Bound) {
+        std::fprintf(stderr, "%s: %s; no port touched\n", program, BindingProblem(binding));
+    } else {
+        // The handler lets the process end only once the work has put the
+        // port in order.
+        ConsoleStop stop;
+        BoundPort port(base);
+        status = work(port, stop.Flag());
+        stop.Finished();
+    }
+    ReleasePortIo(library);
+    return status;
+}
+
 void HoldConsoleIfOwnedAlone() {
     HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
     DWORD mode = 0;

@@ -1,5 +1,5 @@
 # Sourced: builds the Linux programs (kelvarin-ports, kelvarin-loopback,
-# kelvarin-capture) natively as the Debian package ships them: a release
+# kelvarin-capture, kelvarin-id) natively as the Debian package ships them: a release
 # build of only what ships, in $build/linux.
 #   build_linux_tools [TARGET...]   quietly; on failure shows the log's end
 # Needs $root (the source tree) and $build (the build folder).

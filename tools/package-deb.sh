@@ -89,12 +89,14 @@ Installed-Size: $size
 Depends: $depends
 Section: electronics
 Priority: optional
-Description: parallel port tests: loopback plug test, line capture, port list
+Description: parallel port tests: loopback plug, line capture, Device ID, port list
  Register-level tools for the PC parallel (printer) port, reaching it
  through ppdev (/dev/parportN, group lp) or /dev/port (root):
   - kelvarin-loopback tests a port and its cable with a loopback plug;
   - kelvarin-capture watches the port's 17 lines live and records them in
     VCD files for waveform viewers and sigrok;
+  - kelvarin-id asks the IEEE 1284 device on the port (a printer, say) for
+    its Device ID: maker, model and command languages;
   - kelvarin-ports lists the ports the kernel knows and who may open them.
 CONTROL
 (cd "$stage" && find usr -type f | LC_ALL=C sort | xargs md5sum) >"$stage/DEBIAN/md5sums"

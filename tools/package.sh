@@ -33,7 +33,7 @@ fi
 bin="$tree/bin"
 if ! python3 "$root/tools/check_xp_imports.py" "$root/tools/windows-xp-exports" \
         "$bin/Kelvarin.exe" "$bin/KelvarinLoopback.exe" "$bin/KelvarinCapture.exe" \
-        "$bin/KelvarinPorts.exe" "$bin/inpout32.dll" "$bin/portsim.exe" \
+        "$bin/KelvarinPorts.exe" "$bin/KelvarinId.exe" "$bin/inpout32.dll" "$bin/portsim.exe" \
         >"$build/logs/xp-imports.log"; then
     cat "$build/logs/xp-imports.log" >&2
     echo "$0: the programs would not start on Windows XP SP3" >&2
@@ -47,12 +47,14 @@ python3 "$root/tools/package_zip.py" "$dist/$name" "$SOURCE_DATE_EPOCH" \
     KelvarinLoopback.exe="$bin/KelvarinLoopback.exe" \
     KelvarinCapture.exe="$bin/KelvarinCapture.exe" \
     KelvarinPorts.exe="$bin/KelvarinPorts.exe" \
+    KelvarinId.exe="$bin/KelvarinId.exe" \
     LICENSE="$root/LICENSE" \
     README.txt="$root/package/README.txt" \
     simulated-port/Kelvarin.exe="$bin/Kelvarin.exe" \
     simulated-port/KelvarinLoopback.exe="$bin/KelvarinLoopback.exe" \
     simulated-port/KelvarinCapture.exe="$bin/KelvarinCapture.exe" \
     simulated-port/KelvarinPorts.exe="$bin/KelvarinPorts.exe" \
+    simulated-port/KelvarinId.exe="$bin/KelvarinId.exe" \
     simulated-port/inpout32.dll="$bin/inpout32.dll" \
     simulated-port/portsim.exe="$bin/portsim.exe" \
     simulated-port/README.txt="$root/package/simulated-port.txt"

@@ -28,7 +28,7 @@ name=$(basename "$deb")
 cmp "$deb" "$scratch/$second/dist/$name" && echo "same bytes: $name" ||
     fail "two copies of the sources gave different packages"
 
-programs="kelvarin-capture kelvarin-loopback kelvarin-ports"
+programs="kelvarin-capture kelvarin-id kelvarin-loopback kelvarin-ports"
 
 expected="$scratch/expected.txt"
 {

@@ -22,7 +22,7 @@ different=0
 for file in dist/SHA256SUMS dist/Kelvarin-*-win32.zip dist/kelvarin-tools_*.deb \
     build/package/bin/Kelvarin.exe build/package/bin/KelvarinLoopback.exe \
     build/package/bin/KelvarinCapture.exe build/package/bin/KelvarinPorts.exe \
-    build/package/bin/inpout32.dll \
+    build/package/bin/KelvarinId.exe build/package/bin/inpout32.dll \
     build/package/bin/portsim.exe; do
     if cmp "$scratch/a/"$file "$scratch/second/copy with a longer path/"$file; then
         echo "same bytes: $file"
