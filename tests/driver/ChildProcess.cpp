@@ -26,9 +26,11 @@ ChildProcess::ChildProcess(const std::wstring& program, const std::wstring& argu
     std::wstring commandLine = L"\"" + path + L"\" " + arguments;
     const BOOL started = CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0,
                                         nullptr, nullptr, &startup, &m_process);
+    const DWORD error = GetLastError();
     CloseHandle(childInput);
     CloseHandle(childOutput);
-    EXPECT_TRUE(started) << "cannot start " << std::string(path.begin(), path.end());
+    EXPECT_TRUE(started) << "cannot start " << std::string(path.begin(), path.end()) << " (error "
+                         << error << ")";
 }
 
 ChildProcess::~ChildProcess() {
