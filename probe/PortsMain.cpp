@@ -18,23 +18,15 @@ void Say(const std::string& line) {
     std::fflush(stdout);
 }
 
+// The probe reaches every register by its own number, so the library's
+// port at a base is not used.
 int Probe(const std::vector<ProbeTarget>& targets) {
-    ParallelPort port{};
-    const PortBinding binding = BindPortLibrary(port);
-    if (binding != PortBinding::Bound) {
-        ReleasePortIo(port);
-        std::fprintf(stderr, "%s: %s; no port touched\n", kProgram, BindingProblem(binding));
-        return kBadCommandLine;
-    }
-    // Ctrl+C or a closing console stops the probe before its next step; the
-    // registers are put back before the handler lets the process end.
-    ConsoleStop stop;
-    BoundIoPorts io;
-    const int status = ProbePorts(
-        targets, io, [&stop] { return stop.Requested(); }, Say);
-    stop.Finished();
-    ReleasePortIo(port);
-    return status;
+    return RunOnPortLibrary(kProgram, 0, kBadCommandLine,
+                            [&targets](RegisterPort&, const std::atomic<bool>& stop) {
+                                BoundIoPorts io;
+                                return ProbePorts(
+                                    targets, io, [&stop] { return stop.load(); }, Say);
+                            });
 }
 
 int Main(const std::vector<std::wstring>& args) {
