@@ -68,6 +68,11 @@ start)
     if session_running; then
         rm -f "$owned"
     else
+        # A persistent server: otherwise it ends a few seconds after its
+        # last program, and each later program boots a session of its own
+        # (seconds each, and its services hold the caller's output open).
+        mkdir -p "$prefix"
+        wineserver -p </dev/null >/dev/null 2>&1
         boot
         : >"$owned"
     fi
