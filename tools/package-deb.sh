@@ -46,11 +46,15 @@ cp "$root/package/linux/README" "$doc/README"
     sed '1,/^Copyright (c) /d' "$root/LICENSE" | sed '1{/^$/d}' | sed 's/^$/./; s/^/ /'
 } >"$doc/copyright"
 
-# CHANGES.md's releases as Debian changelog entries, newest first.
+# CHANGES.md's releases as Debian changelog entries, newest first. Each is
+# dated its day plus a minute for every older release, so that releases of
+# one day still follow each other in time, as the changelog's format asks.
+# The file is read twice: first to count the releases.
 awk -v maintainer="$maintainer" '
+    NR == FNR { if (/^## /) total++; next }
     function close_entry() {
         if (!open) return
-        command = "date -u -R -d " day
+        command = "date -u -R -d \"" day " +" total - entries " minutes\""
         command | getline stamp
         close(command)
         printf "\n -- %s  %s\n", maintainer, stamp
@@ -68,7 +72,7 @@ awk -v maintainer="$maintainer" '
     open && /^- / { print "  * " substr($0, 3); next }
     open && /^  [^ ]/ { print "  " $0; next }
     END { close_entry() }
-' "$root/CHANGES.md" | gzip -9n >"$doc/changelog.Debian.gz"
+' "$root/CHANGES.md" "$root/CHANGES.md" | gzip -9n >"$doc/changelog.Debian.gz"
 
 # What the programs link: dpkg-shlibdeps wants a source package around them.
 shlibs="$build/deb/shlibs"
