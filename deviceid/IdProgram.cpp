@@ -18,11 +18,9 @@ std::string IdUsage(const std::string& program, const PortUsage& port) {
 IdArguments ParseIdArguments(const std::vector<std::wstring>& args, bool baseRequired) {
     IdArguments result;
     bool haveBase = false;
-    for (const std::wstring& arg : args) {
-        if (arg == L"--help" || arg == L"-h" || arg == L"/?") {
-            result.help = true;
-            return result;
-        }
+    if (AsksForHelp(args)) {
+        result.help = true;
+        return result;
     }
     for (const std::wstring& arg : args) {
         if (arg == L"--byte") {

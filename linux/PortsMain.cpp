@@ -23,11 +23,6 @@ std::string Usage(const std::string& program) {
                       kDevicePortUsage);
 }
 
-void Say(const std::string& line) {
-    std::printf("%s\n", line.c_str());
-    std::fflush(stdout);
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -51,5 +46,5 @@ int main(int argc, char** argv) {
         return kBadCommandLine;
     BoundIoPorts io;
     return ProbePorts(
-        {port.Target(arguments.ext)}, io, [&stop] { return stop.load(); }, Say);
+        {port.Target(arguments.ext)}, io, [&stop] { return stop.load(); }, PrintLine);
 }

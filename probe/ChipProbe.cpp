@@ -311,6 +311,11 @@ private:
 
 } // namespace
 
+void PrintLine(const std::string& line) {
+    std::printf("%s\n", line.c_str());
+    std::fflush(stdout);
+}
+
 ProbeOutcome ProbeChip(const ProbeTarget& target, IoPorts& io, const std::function<bool()>& stop,
                        const SayLine& say) {
     return Probe(target, io, say).Run(stop);

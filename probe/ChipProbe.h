@@ -27,6 +27,10 @@ enum class ProbeOutcome { Answered, NothingAnswers, Interrupted };
 // One line, without its newline.
 using SayLine = std::function<void(const std::string& line)>;
 
+// A SayLine to standard output, flushed at once so that each step shows as
+// it ends.
+void PrintLine(const std::string& line);
+
 // The line said before any register is written.
 extern const char kProbeWarning[];
 

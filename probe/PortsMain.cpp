@@ -13,11 +13,6 @@ namespace {
 
 constexpr char kProgram[] = "KelvarinPorts";
 
-void Say(const std::string& line) {
-    std::printf("%s\n", line.c_str());
-    std::fflush(stdout);
-}
-
 // The probe reaches every register by its own number, so the library's
 // port at a base is not used.
 int Probe(const std::vector<ProbeTarget>& targets) {
@@ -25,7 +20,7 @@ int Probe(const std::vector<ProbeTarget>& targets) {
                             [&targets](RegisterPort&, const std::atomic<bool>& stop) {
                                 BoundIoPorts io;
                                 return ProbePorts(
-                                    targets, io, [&stop] { return stop.load(); }, Say);
+                                    targets, io, [&stop] { return stop.load(); }, PrintLine);
                             });
 }
 
